@@ -1,0 +1,97 @@
+// A console in memory for tests and tools: the screen as cells, scripted
+// clicks and typed lines, a fake clock that sleep advances, a fixed date and
+// time, a seeded random source and a record of every sound.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/screen_buffer.h"
+
+namespace bdvx {
+
+// Thrown when the game asks for input after the script has run out; it ends
+// a scripted run from inside the game's loop.
+struct ScriptExhausted : std::runtime_error {
+  ScriptExhausted() : std::runtime_error("virtual console: no scripted input left") {}
+};
+
+struct SoundEvent {
+  std::string path;
+  bool wait = false;
+  bool operator==(const SoundEvent&) const = default;
+};
+
+class VirtualConsole : public Console {
+ public:
+  explicit VirtualConsole(std::uint32_t seed = 1);
+
+  // Console
+  void locate(int row, int column) override { screen_.locate(row, column); }
+  void setColor(int fg, int bg) override { screen_.setColor(fg, bg); }
+  void print(std::string_view text) override { screen_.print(text); }
+  void clear() override { screen_.clear(); }
+  void newLine() override { screen_.newLine(); }
+  void skipColumns(int n) override { screen_.skipColumns(n); }
+  std::string inputLine() override;
+  Entry waitEntry(bool acceptLines) override;
+  void sleep(int milliseconds) override;
+  double timer() override { return now_; }
+  std::string dateString() override { return date_; }
+  std::string timeString() override { return time_; }
+  double random() override;
+  void randomize() override;
+  void playSound(const std::string& path, bool wait) override;
+
+  // Script
+  void queueClick(int row, int col) { queueButton(row, col, 1); }
+  // mask bit 0 left, bit 1 right: only a left press without right counts.
+  void queueButton(int row, int col, int mask);
+  void queueLine(const std::string& text);
+  void queueRandom(double value) { forcedRandom_.push_back(value); }
+  std::size_t pendingInput() const { return input_.size(); }
+  void advanceClock(double seconds) { now_ += seconds; }
+  void setDate(const std::string& date) { date_ = date; }
+  void setTime(const std::string& time) { time_ = time; }
+  // When true (the default) a cue file counts as missing unless it exists.
+  void setSoundFilesExist(bool exist) { soundFilesExist_ = exist; }
+
+  // Inspection
+  const ScreenBuffer& screen() const { return screen_; }
+  std::string rowText(int row) const { return screen_.rowText(row); }
+  std::string textAt(int row, int col, int length) const;
+  const Cell& cell(int row, int col) const { return screen_.cell(row, col); }
+  const std::vector<SoundEvent>& sounds() const { return sounds_; }
+  int bells() const { return bells_; }
+  int randomizeCount() const { return randomizeCount_; }
+  int randomDraws() const { return randomDraws_; }
+  double sleptSeconds() const { return slept_; }
+
+ private:
+  struct Scripted {
+    Entry entry;
+    int mask = 1;
+  };
+
+  ScreenBuffer screen_;
+  std::deque<Scripted> input_;
+  std::deque<double> forcedRandom_;
+  std::vector<SoundEvent> sounds_;
+  std::mt19937 rng_;
+  std::uint32_t seed_;
+  double now_ = 1000.0;
+  double slept_ = 0.0;
+  std::string date_ = "12-06-2026";
+  std::string time_ = "16:15:00";
+  int bells_ = 0;
+  int randomizeCount_ = 0;
+  int randomDraws_ = 0;
+  bool soundFilesExist_ = false;
+};
+
+}  // namespace bdvx

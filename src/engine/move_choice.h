@@ -1,0 +1,34 @@
+// The computer's move: every candidate scored, lowered by half the player's
+// best reply while the game is young enough for the level, ties tossed.
+#pragma once
+
+#include <string>
+
+#include "console/console.h"
+#include "game/board.h"
+
+namespace bdvx {
+
+// Watches the choice for the analysis tool; the game passes none.
+class ChoiceObserver {
+ public:
+  virtual ~ChoiceObserver() = default;
+  // A candidate reached the comparison: its running score after the reply
+  // deduction, the reply score (0 when no reply search ran), whether a reply
+  // search ran and the private reply record at that moment.
+  virtual void candidate(const MoveRecord& move, int score, int replyScore,
+                         bool replySearched, const MoveRecord& replyRecord) = 0;
+  virtual void mate(const MoveRecord& move) = 0;
+};
+
+// Writes only computerMove (piece 0: resign) and hintMove (piece 0: none);
+// the board and checkState are as on entry when it returns.
+void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
+                        MoveRecord& computerMove, MoveRecord& hintMove, int side,
+                        int queenSideOK, int kingSideOK, CheckTable& checkState,
+                        const PawnJumpRecord& pawnJump, int& msgRow,
+                        const std::string& voice, const std::string& playerLetter,
+                        int moveNumber, int hintLimit,
+                        ChoiceObserver* observer = nullptr);
+
+}  // namespace bdvx

@@ -1,0 +1,103 @@
+// The one record of the game in progress. The main program owns the only
+// instance; every routine receives the fields it needs by reference.
+#pragma once
+
+#include <string>
+
+#include "game/board.h"
+
+namespace bdvx {
+
+constexpr int kHistoryRows = 300;
+using HistoryTable = Grid<std::string, kHistoryRows, 2>;
+constexpr int kDescriptive = 1;  // history column 1: " K4" style
+constexpr int kRowCol = 2;       // history column 2: "55" style
+
+// The reasons a game ends or a transcript is written.
+inline const std::string kReasonCheckmate = " CHECKMATE";
+inline const std::string kReasonResigned = " RESIGNED ";
+inline const std::string kReasonDraw = " **DRAW** ";
+inline const std::string kReasonUserExit = " USEREXIT";
+inline const std::string kReasonSnapshot = " SNAPSHOT";
+
+// The five-letter side words used for "It is ...'S move." and the winner.
+inline const std::string kWordBlack = "BLACK";
+inline const std::string kWordWhite = "WHITE";
+
+struct GameState {
+  // Boards.
+  Board InitialBoard{};
+  Board GameBoard{};
+  ParseArray ParseBoard{};
+  SquareTextGrid SquareText{};
+
+  // Sides and turn.
+  int ComputerSide = kBlack;
+  std::string PlayerLetter = "W";
+  PieceCode MovePiece = -1;
+  int LastMoverSide = -1;
+
+  // Difficulty, hints and the computer's move.
+  int Level = 0;
+  int HintLimit = 2;
+  MoveRecord ComputerMove{};
+  MoveRecord HintMove{};
+
+  // Clock, counters and score.
+  double StartTime = 0.0;
+  int ElapsedMinutes = 0;
+  int MoveNumber = 1;
+  int Points = 0;
+  CaptureList PlayerCaptures{};
+  CaptureList ComputerCaptures{};
+  int PlayerCaptureCount = 0;
+  int ComputerCaptureCount = 0;
+
+  // Rules memory.
+  int BlackQueenSideOK = 1;
+  int BlackKingSideOK = 1;
+  int WhiteQueenSideOK = 1;
+  int WhiteKingSideOK = 1;
+  CheckTable CheckState{};
+  PawnJumpRecord PawnJump{};
+
+  // History: column 1 descriptive form, column 2 row/column form.
+  int HistoryCount = 0;
+  HistoryTable HistPiece{};
+  HistoryTable HistFrom{};
+  HistoryTable HistTo{};
+
+  // Presentation and ending.
+  std::string Voice = "ENG";
+  int DescriptiveOutput = 0;
+  int MsgRow = 1;
+  std::string EndReason = kReasonCheckmate;
+  std::string Winner;
+
+  // Working fields of the current turn.
+  std::string InputLine;
+  std::string Code2;
+  int TypedFromRow = 0;
+  int TypedFromCol = 0;
+  int TypedToRow = 0;
+  int TypedToCol = 0;
+  int FromRow = 0;
+  int FromCol = 0;
+  int ToRow = 0;
+  int ToCol = 0;
+  PieceCode CapturedPiece = 0;
+  int CaptureGain = 0;
+  int CaptureFlag = 0;
+
+  // Descriptive file names of the columns, "QR" ... "KR".
+  List<std::string, 8> FileName{};
+};
+
+// Fills the fixed tables once at program start: FileName, InitialBoard, Voice.
+void InitProgramTables(GameState& g);
+
+// Descriptive square: file name of the column and the rank counted from the
+// mover's home row (" K" and 4 for a White piece on (5, 5)).
+std::string DescriptiveSquare(const GameState& g, PieceCode piece, int row, int col);
+
+}  // namespace bdvx

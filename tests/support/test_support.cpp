@@ -1,0 +1,61 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "game/board_text.h"
+
+namespace bdvx::test {
+
+Board MakeBoard(const std::array<std::string_view, 8>& rows) {
+  Board board;
+  const std::string error = BoardFromRows(rows, board);
+  EXPECT_EQ(error, "");
+  return board;
+}
+
+Board EmptyBoard() {
+  Board board;
+  board.fill(0);
+  return board;
+}
+
+Board StartBoard() {
+  return MakeBoard({"BRBNBBBQBKBBBNBR", "BPBPBPBPBPBPBPBP", "  ::  ::  ::  ::",
+                    "::  ::  ::  ::  ", "  ::  ::  ::  ::", "::  ::  ::  ::  ",
+                    "WPWPWPWPWPWPWPWP", "WRWNWBWQWKWBWNWR"});
+}
+
+TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "bdvx-test-XXXXXX").string();
+  char* made = mkdtemp(pattern.data());
+  if (made == nullptr) throw std::runtime_error("mkdtemp failed");
+  dir_ = made;
+  std::filesystem::current_path(dir_);
+}
+
+TempWorkDir::~TempWorkDir() {
+  std::error_code ec;
+  std::filesystem::current_path(previous_, ec);
+  // Make read-only trees left by a test removable again.
+  for (auto it = std::filesystem::recursive_directory_iterator(dir_, ec);
+       it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+  }
+  std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(dir_, ec);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+}  // namespace bdvx::test

@@ -1,0 +1,41 @@
+// Helpers shared by the test programs.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "game/board.h"
+
+namespace bdvx::test {
+
+// A board from eight rows in the analysis tool's form (row 1 first, "::" or
+// two blanks for empty squares). Fails the test on a malformed row.
+Board MakeBoard(const std::array<std::string_view, 8>& rows);
+
+// An empty board.
+Board EmptyBoard();
+
+// The starting position.
+Board StartBoard();
+
+// Makes a fresh temporary directory the working directory for the life of
+// the object and goes back (and removes it) afterwards.
+class TempWorkDir {
+ public:
+  TempWorkDir();
+  ~TempWorkDir();
+  TempWorkDir(const TempWorkDir&) = delete;
+  TempWorkDir& operator=(const TempWorkDir&) = delete;
+  const std::filesystem::path& path() const { return dir_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path dir_;
+};
+
+// The whole content of a file, bytes as they are.
+std::string ReadFile(const std::filesystem::path& path);
+
+}  // namespace bdvx::test

@@ -1,0 +1,179 @@
+#include "records/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace bdvx {
+
+namespace {
+
+// Writes all of text to fd, going on after interruptions and short writes,
+// and counts the bytes that went out. A line handed over whole normally goes
+// out in one write.
+bool WriteAll(int fd, std::string_view text, off_t& written) {
+  while (!text.empty()) {
+    const ssize_t count = ::write(fd, text.data(), text.size());
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (count == 0) return false;
+    written += count;
+    text.remove_prefix(static_cast<std::size_t>(count));
+  }
+  return true;
+}
+
+bool WriteLine(int fd, const std::string& line, off_t& written) {
+  std::string text = line;
+  text += kLineEnd;
+  return WriteAll(fd, text, written);
+}
+
+// The permissions a new file gets from the player's umask, as a plain
+// create would give it (a temporary file starts private).
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Makes the rename itself durable; the file is already complete, so a
+// failure here is not a lost record.
+void SyncWorkingDirectory() {
+  const int dir = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  ::fsync(dir);
+  ::close(dir);
+}
+
+bool IsRegularFile(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+off_t FileSize(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 ? info.st_size : -1;
+}
+
+}  // namespace
+
+bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines) {
+  std::string content;
+  for (const std::string& line : lines) {
+    content += line;
+    content += kLineEnd;
+  }
+
+  std::string tempName = fileName + ".new-XXXXXX";
+  const int fd = ::mkstemp(tempName.data());
+  if (fd < 0) return false;
+  ::fchmod(fd, NewFileMode());  // best effort: some file systems keep their own modes
+
+  off_t written = 0;
+  bool ok = WriteAll(fd, content, written) && ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && std::rename(tempName.c_str(), fileName.c_str()) != 0) ok = false;
+  if (!ok) {
+    ::unlink(tempName.c_str());
+    return false;
+  }
+  SyncWorkingDirectory();
+  return true;
+}
+
+bool AppendTextLines(const std::string& fileName, const std::vector<std::string>& headerLines,
+                     const std::vector<std::string>& lines) {
+  // O_NONBLOCK keeps a FIFO in the way from hanging the game; a regular file
+  // ignores it.
+  const int flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  int fd = ::open(fileName.c_str(), flags | O_CREAT | O_EXCL, 0666);
+  const bool created = fd >= 0;
+  if (!created && errno == EEXIST) fd = ::open(fileName.c_str(), flags);
+  if (fd < 0) return false;
+  if (!IsRegularFile(fd)) {
+    ::close(fd);
+    return false;
+  }
+
+  const off_t sizeBefore = FileSize(fd);
+  off_t written = 0;
+  bool ok = sizeBefore >= 0;
+  if (created) {
+    for (const std::string& line : headerLines) ok = ok && WriteLine(fd, line, written);
+  }
+  for (const std::string& line : lines) ok = ok && WriteLine(fd, line, written);
+  if (ok && ::fsync(fd) != 0) ok = false;
+
+  // A line cut off by a full disk is taken back, unless someone else has
+  // appended meanwhile, so the file keeps whole lines only.
+  if (!ok && written > 0 && sizeBefore >= 0 && FileSize(fd) == sizeBefore + written) {
+    if (::ftruncate(fd, sizeBefore) != 0) {
+      // Nothing more can be done; the earlier lines are still whole.
+    }
+  }
+  if (::close(fd) != 0) ok = false;
+
+  // A scorecard we created but could not finish would lack its header for
+  // good; remove it so the next game starts it afresh.
+  if (!ok && created) ::unlink(fileName.c_str());
+  return ok;
+}
+
+TextReadResult ReadTextLines(const std::string& fileName, int maxLines, std::size_t maxLength,
+                             std::vector<std::string>& lines) {
+  using Status = TextReadResult::Status;
+  lines.clear();
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return {Status::CannotOpen, 0};
+  if (!IsRegularFile(fd)) {
+    ::close(fd);
+    return {Status::CannotOpen, 0};
+  }
+
+  const auto limit = static_cast<std::size_t>(maxLines);
+  const auto damaged = [&] {
+    ::close(fd);
+    return TextReadResult{Status::Damaged, static_cast<int>(lines.size()) + 1};
+  };
+  // Ends the line being gathered; false when it is too long.
+  std::string current;
+  const auto finishLine = [&] {
+    if (!current.empty() && current.back() == '\r') current.pop_back();
+    if (current.size() > maxLength) return false;
+    lines.push_back(std::move(current));
+    current.clear();
+    return true;
+  };
+
+  char buffer[4096];
+  while (lines.size() < limit) {
+    const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return damaged();
+    }
+    if (count == 0) {
+      // A last line without a line end still counts.
+      if (!current.empty() && !finishLine()) return damaged();
+      break;
+    }
+    for (ssize_t i = 0; i < count && lines.size() < limit; ++i) {
+      if (buffer[i] == '\n') {
+        if (!finishLine()) return damaged();
+      } else {
+        current += buffer[i];
+        if (current.size() > maxLength + 1) return damaged();  // room for the CR
+      }
+    }
+  }
+  ::close(fd);
+  return {Status::Read, 0};
+}
+
+}  // namespace bdvx

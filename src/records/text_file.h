@@ -1,0 +1,43 @@
+// Plain text record files of the working directory: whole files replaced
+// safely, lines appended one write at a time, and lines read back with
+// either CR LF or LF ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bdvx {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// Writes the lines, each followed by CR LF, into a temporary file beside
+// fileName, flushes it to disk and renames it over fileName. Returns false
+// when any step fails; the earlier file is then untouched and no temporary
+// file is left behind.
+bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines);
+
+// Appends the lines to fileName, each with CR LF and each in one write, so
+// that earlier lines are never rewritten. When the file does not exist yet it
+// is created and headerLines go first. Returns false when a line could not be
+// written in full.
+bool AppendTextLines(const std::string& fileName, const std::vector<std::string>& headerLines,
+                     const std::vector<std::string>& lines);
+
+struct TextReadResult {
+  enum class Status {
+    Read,        // lines holds the first lines of the file (at most the maximum asked)
+    CannotOpen,  // no regular file of that name could be opened
+    Damaged,     // a line was longer than allowed or could not be read
+  };
+  Status status = Status::Read;
+  int badLine = 0;  // Damaged: the number of the line that failed, from 1
+};
+
+// Reads at most maxLines lines of fileName, without their line ends (a CR
+// before the LF is dropped; a last line without an end still counts). Lines
+// longer than maxLength characters make the file Damaged.
+TextReadResult ReadTextLines(const std::string& fileName, int maxLines, std::size_t maxLength,
+                             std::vector<std::string>& lines);
+
+}  // namespace bdvx

@@ -1,8 +1,14 @@
 // brandovex: chess for one player against the computer in an 80x24 terminal.
+#include <memory>
+
+#include "console/terminal_console.h"
 #include "game/game_state.h"
+#include "game/turn_loop.h"
 
 int main() {
-  bdvx::GameState game;
-  bdvx::InitProgramTables(game);
-  return 0;
+  // The one game record of the run; large enough to keep off the stack.
+  auto game = std::make_unique<bdvx::GameState>();
+  bdvx::InitProgramTables(*game);
+  std::unique_ptr<bdvx::Console> console = bdvx::MakeTerminalConsole();
+  return bdvx::RunGame(*game, *console);
 }

@@ -1,0 +1,38 @@
+// The actions behind the menu codes, shared between the interpreter's files.
+// Each returns the stage to leave for, or nothing to stay at the prompt.
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include "console/console.h"
+#include "game/game_state.h"
+#include "game/step.h"
+
+namespace bdvx {
+
+std::optional<Step> AboutCommand(GameState& g, Console& con);
+std::optional<Step> ExitCommand(GameState& g, Console& con);
+std::optional<Step> DisplayCommand(GameState& g, Console& con);
+std::optional<Step> HelpCommand(GameState& g, Console& con);
+std::optional<Step> NewCommand(GameState& g, Console& con);
+std::optional<Step> ResignCommand(GameState& g, Console& con);
+std::optional<Step> ParseCommand(GameState& g, Console& con);
+std::optional<Step> SaveCommand(GameState& g, Console& con);
+std::optional<Step> LoadCommand(GameState& g, Console& con);
+std::optional<Step> UscfCommand(GameState& g, Console& con);
+std::optional<Step> VoiceCommand(GameState& g, Console& con);
+std::optional<Step> HintCommand(GameState& g, Console& con);
+
+// One record file and whether it was written.
+struct RecordWrite {
+  std::string fileName;
+  bool written = true;
+};
+
+// When any of the files was not written, tells the player on one line at
+// (row, 1), naming those files; returns whether it did.
+bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files);
+
+}  // namespace bdvx

@@ -1,0 +1,92 @@
+// The commands that write or read the record files: EXIT, SAVE and LOAD.
+#include <cmath>
+
+#include "console/board_display.h"
+#include "console/piece_text.h"
+#include "console/screens.h"
+#include "game/command_actions.h"
+#include "game/entry.h"
+#include "records/file_error.h"
+#include "records/snapshot.h"
+#include "records/transcript.h"
+#include "rules/attacks.h"
+
+namespace bdvx {
+
+namespace {
+
+// The board as texts, then the transcript with the game's current end reason.
+bool WriteGameTranscript(GameState& g, Console& con) {
+  SquareTextFromBoard(g.GameBoard, g.SquareText);
+  return WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
+                         g.HistTo, g.ElapsedMinutes, g.EndReason);
+}
+
+}  // namespace
+
+bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files) {
+  std::string names;
+  for (const RecordWrite& file : files) {
+    if (file.written) continue;
+    if (!names.empty()) names += ", ";
+    names += file.fileName;
+  }
+  if (names.empty()) return false;
+  ShowWriteFailure(con, row, names);
+  return true;
+}
+
+// Leaves the program after writing the transcript; no scorecard line.
+// ElapsedMinutes is that of the last status line.
+std::optional<Step> ExitCommand(GameState& g, Console& con) {
+  g.EndReason = kReasonUserExit;
+  const bool written = WriteGameTranscript(g, con);
+  con.playSound("wav/" + g.Voice + "/goodbye.wav", true);
+  con.locate(23, 1);
+  con.printLine("  Transcript: BDVXHIST" + con.dateString() + ".txt                        ");
+  ReportUnwritten(con, 24, {{TranscriptFileName(con), written}});
+  con.locate(23, 55);
+  con.print("Tap Enter ");
+  ReadKeyLine(con);
+  return Step::ExitProgram;
+}
+
+// The snapshot and a transcript of the game so far; the confirmation only
+// when both files were written.
+std::optional<Step> SaveCommand(GameState& g, Console& con) {
+  g.EndReason = kReasonSnapshot;
+  SquareTextFromBoard(g.GameBoard, g.SquareText);
+  const bool snapshotWritten = SaveSnapshot(g);
+  const bool transcriptWritten = WriteGameTranscript(g, con);
+  if (!ReportUnwritten(con, 23,
+                       {{kSnapshotFileName, snapshotWritten},
+                        {TranscriptFileName(con), transcriptWritten}})) {
+    con.locate(23, 1);
+    con.printLine("  Snapshot saved (Transcript: BDVXHIST" + con.dateString() +
+                  ".txt)                ");
+  }
+  return std::nullopt;
+}
+
+// The saved game comes back with its clock minutes and an empty history; a
+// snapshot that could not be used leaves the game as it was. A board without
+// both kings starts a new game after a pause.
+std::optional<Step> LoadCommand(GameState& g, Console& con) {
+  if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
+  g.HistoryCount = 0;
+  g.StartTime = std::floor(con.timer() - 60.0 * g.ElapsedMinutes);
+  BoardFromSquareText(g.SquareText, g.GameBoard);
+  ShowMenuLine(con);
+  DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
+  con.locate(23, 1);
+  con.printLine("  Game snapshot restored                                     ");
+  if (!BothKingsPresent(con, g.GameBoard)) {
+    con.locate(23, 55);
+    con.print("Tap Enter ");
+    ReadKeyLine(con);
+    return Step::StartNewGame;
+  }
+  return std::nullopt;
+}
+
+}  // namespace bdvx

@@ -1,0 +1,62 @@
+#include "game/game_end.h"
+
+#include <cmath>
+#include <string>
+
+#include "console/board_display.h"
+#include "console/piece_text.h"
+#include "game/command_actions.h"
+#include "game/entry.h"
+#include "records/scorecard.h"
+#include "records/transcript.h"
+
+namespace bdvx {
+
+Step EndGame(GameState& g, Console& con) {
+  g.Winner = g.MovePiece < 0 ? kWordBlack : kWordWhite;
+  if (g.EndReason == kReasonDraw) g.Winner = "NONE ";
+
+  // The menu line goes; the final board stays.
+  con.locate(1, 1);
+  con.printLine(std::string(77, ' '));
+  DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
+  g.ElapsedMinutes = static_cast<int>(std::floor((con.timer() - g.StartTime) / 60.0));
+
+  // The end line over the status line; its printLine leaves the cursor at
+  // row 21, column 1, where the rating lines go.
+  con.locate(20, 1);
+  con.print(" ");
+  con.print(g.EndReason);
+  con.print("... ");
+  con.print(g.Winner);
+  con.print(" wins in");
+  con.printNumber(g.MoveNumber);
+  con.print(" moves and");
+  con.printNumber(g.ElapsedMinutes);
+  con.print(" min.  Level:");
+  con.printNumber(g.Level);
+  con.printLine("    ");
+
+  const bool scoreWritten = RecordScore(con, g.MoveNumber, g.Points, g.MovePiece,
+                                        g.ComputerSide, g.ElapsedMinutes, g.Level,
+                                        g.EndReason);
+  con.playSound("wav/" + g.Voice + "/applause.wav", false);
+
+  SquareTextFromBoard(g.GameBoard, g.SquareText);
+  const bool transcriptWritten =
+      WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
+                      g.HistTo, g.ElapsedMinutes, g.EndReason);
+
+  con.locate(23, 1);
+  con.printLine("  Transcript: BDVXHIST" + con.dateString() +
+                ".txt, BDVXSCORES.TXT                ");
+  ReportUnwritten(con, 24,
+                  {{TranscriptFileName(con), transcriptWritten},
+                   {kScorecardFileName, scoreWritten}});
+  con.locate(23, 55);
+  con.print("Tap Enter ");
+  ReadKeyLine(con);
+  return Step::ExitProgram;
+}
+
+}  // namespace bdvx

@@ -1,0 +1,83 @@
+#include <cctype>
+#include <string>
+
+#include "console/piece_text.h"
+#include "game/commands.h"
+#include "game/entry.h"
+#include "game/turn_loop.h"
+#include "rules/move_execution.h"
+
+namespace bdvx {
+
+namespace {
+
+const std::string kInstruction = "  Click Piece and then Destination";
+constexpr std::size_t kInstructionWidth = 74;
+
+// The value of one typed square digit; any other character gives 0, which
+// the move validation refuses as off the board.
+int DigitValue(char ch) {
+  return std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0' : 0;
+}
+
+}  // namespace
+
+Step PlayerPrompt(GameState& g, Console& con) {
+  g.EndReason = kReasonCheckmate;
+  g.CaptureFlag = 0;
+
+  std::string instruction = kInstruction;
+  instruction.resize(kInstructionWidth, ' ');
+  const std::string blanks(kInstructionWidth, ' ');
+  con.locate(21, 1);
+  con.printLine(instruction);
+  con.printLine(blanks);
+  con.locate(24, 1);
+  con.printLine(blanks);
+  con.locate(22, 1);
+
+  g.InputLine = "";
+  g.InputLine = ReadMouseEntry(con, g.GameBoard, g.ComputerSide, EntryMode::Move);
+  return InterpretEntry(g, con);
+}
+
+Step InterpretEntry(GameState& g, Console& con) {
+  // The squares of a move text "WP 75 55"; any other entry has none.
+  const std::string& line = g.InputLine;
+  g.TypedFromRow = 0;
+  g.TypedFromCol = 0;
+  g.TypedToRow = 0;
+  g.TypedToCol = 0;
+  if (line.size() > 7 && line[2] == ' ') {
+    g.TypedFromRow = DigitValue(line[3]);
+    g.TypedFromCol = DigitValue(line[4]);
+    g.TypedToRow = DigitValue(line[6]);
+    g.TypedToCol = DigitValue(line[7]);
+  }
+
+  g.Code2 = line.substr(0, 2);
+  for (char& ch : g.Code2) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+
+  // The rest of the echo row and the reply row are cleared.
+  const std::string blanks(62, ' ');
+  con.printLine(blanks);
+  con.printLine(blanks);
+
+  g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
+
+  const CommandOutcome outcome = InterpretCommand(g, con);
+  if (outcome.leaves) return outcome.next;
+
+  if (Magnitude(g.MovePiece) > kKing) {
+    if (outcome.CommandMatched == 0) {
+      con.locate(23, 1);
+      con.print("  ");
+      con.print(g.Code2);
+      con.printLine(" is invalid menu command");
+    }
+    return Step::PlayerPrompt;
+  }
+  return MoveValidation(g, con);
+}
+
+}  // namespace bdvx

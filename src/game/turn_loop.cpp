@@ -1,0 +1,111 @@
+#include "game/turn_loop.h"
+
+#include <cassert>
+#include <cmath>
+
+#include "console/board_display.h"
+#include "console/piece_text.h"
+#include "console/screens.h"
+#include "engine/move_choice.h"
+#include "engine/parse_board.h"
+#include "game/game_end.h"
+#include "rules/move_execution.h"
+
+namespace bdvx {
+
+int RunGame(GameState& g, Console& con) {
+  Step step = Step::StartNewGame;
+  while (step != Step::ExitProgram) {
+    switch (step) {
+      case Step::StartNewGame: step = StartNewGame(g, con); break;
+      case Step::TurnTop: step = TurnTop(g, con); break;
+      case Step::PlayerPrompt: step = PlayerPrompt(g, con); break;
+      case Step::MoveExecution: step = MoveExecution(g, con); break;
+      case Step::EndGame: step = EndGame(g, con); break;
+      case Step::ExitProgram: break;
+    }
+  }
+  return 0;
+}
+
+namespace {
+
+// The computer chooses and hands its move to the common execution, or
+// resigns when it found none. MoveNumber counts the turn either way.
+Step ComputerTurn(GameState& g, Console& con) {
+  g.ComputerMove.piece = kNoPiece;
+  BuildParseBoard(con, g.GameBoard, g.ParseBoard);
+
+  // No castling for the computer while a check stands against it.
+  const bool white = g.ComputerSide == kWhite;
+  int queenSideOK = white ? g.WhiteQueenSideOK : g.BlackQueenSideOK;
+  int kingSideOK = white ? g.WhiteKingSideOK : g.BlackKingSideOK;
+  if (g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
+      g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0) {
+    queenSideOK = 0;
+    kingSideOK = 0;
+  }
+
+  ChooseComputerMove(con, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove,
+                     g.ComputerSide, queenSideOK, kingSideOK, g.CheckState, g.PawnJump,
+                     g.MsgRow, g.Voice, g.PlayerLetter, g.MoveNumber, g.HintLimit);
+  g.MoveNumber += 1;
+
+  if (g.ComputerMove.piece == 0) {
+    // MovePiece still holds the player's last piece: the player's side wins.
+    g.MsgRow += 1;
+    con.locate(g.MsgRow, 1);
+    con.printLine(" This Chess program RESIGNS.");
+    con.playSound("wav/" + g.Voice + "/RESIGN.wav", true);
+    g.EndReason = kReasonResigned;
+    return Step::EndGame;
+  }
+
+  assert(Magnitude(g.ComputerMove.piece) <= kKing);
+  g.MovePiece = g.ComputerMove.piece;
+  g.FromRow = g.ComputerMove.fromRow;
+  g.FromCol = g.ComputerMove.fromCol;
+  g.ToRow = g.ComputerMove.toRow;
+  g.ToCol = g.ComputerMove.toCol;
+  return Step::MoveExecution;
+}
+
+// The board, the flash of the computer's last move and the status line.
+Step PlayerTurn(GameState& g, Console& con) {
+  DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
+
+  if (g.ComputerMove.piece != 0) {
+    g.MovePiece = g.ComputerMove.piece;
+    PieceTextOfCode(g.MovePiece, g.Code2);
+    FlashSquare(con, g.Code2, g.ComputerMove);
+  }
+
+  const char* word = g.Points >= 0 ? "AHEAD" : "BEHIND";
+  g.ElapsedMinutes = static_cast<int>(std::floor((con.timer() - g.StartTime) / 60.0));
+
+  con.locate(20, 1);
+  con.print("  Move:");
+  con.printNumber(g.MoveNumber);
+  con.print(". You are");
+  con.printNumber(Magnitude(g.Points));
+  con.print(" points ");
+  con.print(word);
+  con.print(" after");
+  con.printNumber(g.ElapsedMinutes);
+  con.print(" min. Level:");
+  con.printNumber(g.Level);
+  con.printLine("   ");
+  return Step::PlayerPrompt;
+}
+
+}  // namespace
+
+Step TurnTop(GameState& g, Console& con) {
+  g.CapturedPiece = 0;
+  g.CaptureGain = 0;
+  g.CaptureFlag = 0;
+  if (g.ComputerSide * g.MovePiece < 0) return ComputerTurn(g, con);
+  return PlayerTurn(g, con);
+}
+
+}  // namespace bdvx

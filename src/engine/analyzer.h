@@ -1,0 +1,102 @@
+// The machinery both plies share: the destination box of a piece, the quick
+// legality test, the candidate scan with its filters and silent trial moves,
+// and the opponent-reply search. Nothing here changes the game: the board
+// and the check record are as on entry whenever a call returns.
+#pragma once
+
+#include "console/console.h"
+#include "game/board.h"
+#include "rules/check.h"
+
+namespace bdvx {
+
+constexpr int kReplyStartScore = -50;  // a reply must beat this to be kept
+
+// What every trial needs besides the board: the console for the rules' fatal
+// lines, the en-passant memory, and the announcing context handed down to
+// AfterMoveCheck (unused in its silent mode).
+struct TrialContext {
+  Console& con;
+  const PawnJumpRecord& pawnJump;
+  const Announcer& announcer;
+};
+
+// The rectangle of destinations tried for a piece, inclusive; an empty range
+// (lo > hi) tries nothing.
+struct DestinationRange {
+  int rowLo = 1;
+  int rowHi = 8;
+  int colLo = 1;
+  int colHi = 8;
+};
+DestinationRange DestinationBox(int piece, int row, int col);
+
+// The quick legality test of a candidate. Returns the move's MoveRuleResult
+// (1 ordinary, 2 promotion, 4 castling) when the move passes, 0 when it does
+// not. captureFlag comes from TestPawnCapture for the same squares.
+int CandidateLegal(Board& board, int piece, int fromRow, int fromCol, int toRow,
+                   int toCol, int side, int captureFlag, int castleAllowed);
+
+// The pawn-attack filter of a scan: which movers skip destinations that an
+// enemy pawn attacks (unless the mover's side is outnumbered there).
+struct PawnAttackFilter {
+  bool active = true;       // the computer's scan drops it while in check
+  bool kingsToo = false;    // the computer's scan filters its king as well
+  int lastPawnRow = 8;      // enemy pawn rows looked at: 1..lastPawnRow
+};
+
+// A candidate that survived every test of the scan, ready to be scored.
+struct Candidate {
+  MoveRecord move;
+  int ruleResult = 0;   // 1 ordinary, 2 promotion, 4 castling
+  int checkScore = 0;   // 0, 50 or 100 from the silent trial
+  int castleFlag = 0;   // the castle flag of the destination column
+};
+
+// Receives the scan's surviving candidates, in scan order.
+class CandidateVisitor {
+ public:
+  virtual ~CandidateVisitor() = default;
+  // Called after the candidate's own trial, with checkState as that trial
+  // left it.
+  virtual void visit(const Candidate& candidate) = 0;
+};
+
+struct ScanOutcome {
+  bool mated = false;    // the scan stopped at a mating move
+  MoveRecord mateMove;   // that move
+  int mateScore = 0;     // its CheckScore (above 999)
+};
+
+// Walks every move of side on board: from-squares row-major, destinations
+// row-major in the piece's box; the pawn guard, the legality test, the
+// pawn-attack filter, the silent trial, the dominated test. Stops at the first
+// mating move. checkState is written back before every trial and on return.
+ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
+                           int side, int queenSideOK, int kingSideOK,
+                           CheckTable& checkState, const PawnAttackFilter& filter,
+                           CandidateVisitor& visitor);
+
+struct ReplyOutcome {
+  int lastCheckScore = 0;  // above 999 exactly when a mating reply was found
+  int replyScore = kReplyStartScore;
+};
+
+// The best reply of side on board with its parse array: the first highest
+// score wins; a mating reply ends the search unrecorded. replyMove is written
+// only when a reply beats the start value -50.
+ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
+                       MoveRecord& replyMove, int side, CheckTable& checkState);
+
+struct ProbeOutcome {
+  bool rejected = false;  // the opponent can answer with checkmate
+  int replyScore = kReplyStartScore;
+};
+
+// Plays the candidate crudely (no castling rook, no en passant, no
+// promotion), rebuilds a private parse array and searches the opponent's best
+// reply. checkState is the one the candidate's own trial left.
+ProbeOutcome ProbeReply(const TrialContext& ctx, Board& board, MoveRecord& replyMove,
+                        const MoveRecord& move, CheckTable& checkState);
+
+}  // namespace bdvx

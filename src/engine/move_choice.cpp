@@ -1,0 +1,118 @@
+#include "engine/move_choice.h"
+
+#include "engine/analyzer.h"
+#include "engine/move_scorer.h"
+#include "engine/rounding.h"
+
+namespace bdvx {
+
+namespace {
+
+constexpr int kStartBestScore = -999;
+constexpr int kTieDrawRange = 1000;
+constexpr int kTieDrawThreshold = 500;  // a tie replaces the choice below this
+
+// The computer's scoring of its own candidates: the reply search while the
+// game is young enough, the score less half the best reply, the comparison
+// with its coin toss.
+class ComputerScorer : public CandidateVisitor {
+ public:
+  ComputerScorer(const TrialContext& ctx, Board& board, const ParseArray& parse,
+                 CheckTable& checkState, MoveRecord& computerMove, MoveRecord& hintMove,
+                 int side, int queenSideOK, int kingSideOK, bool searchReplies,
+                 ChoiceObserver* observer)
+      : ctx_(ctx), board_(board), parse_(parse), checkState_(checkState),
+        computerMove_(computerMove), hintMove_(hintMove), side_(side),
+        queenSideOK_(queenSideOK), kingSideOK_(kingSideOK),
+        searchReplies_(searchReplies), observer_(observer) {}
+
+  void visit(const Candidate& c) override {
+    int replyScore = 0;
+    if (searchReplies_) {
+      const ProbeOutcome probe = ProbeReply(ctx_, board_, replyMove_, c.move, checkState_);
+      if (probe.rejected) return;  // the player could answer with mate
+      replyScore = probe.replyScore;
+    }
+
+    ScoredMove scored;
+    scored.fromRow = c.move.fromRow;
+    scored.fromCol = c.move.fromCol;
+    scored.toRow = c.move.toRow;
+    scored.toCol = c.move.toCol;
+    scored.side = side_;
+    scored.queenSideOK = queenSideOK_;
+    scored.kingSideOK = kingSideOK_;
+    scored.castleFlag = c.castleFlag;
+    scored.checkScore = c.checkScore;
+    scored.ruleResult = c.ruleResult;
+    ScoreMove(ctx_.con, board_, parse_, scored, runningScore_);
+    runningScore_ -= FloorDiv(replyScore, 2);
+
+    if (observer_ != nullptr) {
+      observer_->candidate(c.move, runningScore_, replyScore, searchReplies_, replyMove_);
+    }
+    const int tieDraw = static_cast<int>(ctx_.con.random() * kTieDrawRange);
+    if (runningScore_ > bestScore_ ||
+        (runningScore_ == bestScore_ && tieDraw < kTieDrawThreshold)) {
+      bestScore_ = runningScore_;
+      computerMove_ = c.move;
+      hintMove_ = replyMove_;
+    }
+  }
+
+ private:
+  const TrialContext& ctx_;
+  Board& board_;
+  const ParseArray& parse_;
+  CheckTable& checkState_;
+  MoveRecord& computerMove_;
+  MoveRecord& hintMove_;
+  int side_;
+  int queenSideOK_;
+  int kingSideOK_;
+  bool searchReplies_;
+  ChoiceObserver* observer_;
+  int bestScore_ = kStartBestScore;
+  int runningScore_ = 0;    // carried over between candidates
+  MoveRecord replyMove_{};  // shared by every candidate of the call
+};
+
+}  // namespace
+
+void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
+                        MoveRecord& computerMove, MoveRecord& hintMove, int side,
+                        int queenSideOK, int kingSideOK, CheckTable& checkState,
+                        const PawnJumpRecord& pawnJump, int& msgRow,
+                        const std::string& voice, const std::string& playerLetter,
+                        int moveNumber, int hintLimit, ChoiceObserver* observer) {
+  assert(side == kWhite || side == kBlack);
+#ifndef NDEBUG
+  const Board entryBoard = board;
+  const CheckTable entryCheckState = checkState;
+#endif
+  computerMove = MoveRecord{};
+  hintMove = MoveRecord{};
+  const Announcer announcer{msgRow, voice, playerLetter};
+  const TrialContext ctx{con, pawnJump, announcer};
+
+  // While a check is in force the computer's pieces may go where a player's
+  // pawn attacks; otherwise every piece but pawns, kings included, avoids it.
+  PawnAttackFilter filter;
+  filter.active = checkState(kDirectCheckRow, kCheckPiece) == 0 &&
+                  checkState(kDiscoveredCheckRow, kCheckPiece) == 0;
+  filter.kingsToo = true;
+  filter.lastPawnRow = 7;
+
+  ComputerScorer scorer(ctx, board, parse, checkState, computerMove, hintMove, side,
+                        queenSideOK, kingSideOK, moveNumber <= hintLimit, observer);
+  const ScanOutcome scan = ScanCandidates(ctx, board, parse, side, queenSideOK, kingSideOK,
+                                          checkState, filter, scorer);
+  if (scan.mated) {
+    // The first mating move is played at once; hintMove keeps what it holds.
+    computerMove = scan.mateMove;
+    if (observer != nullptr) observer->mate(scan.mateMove);
+  }
+  assert(board == entryBoard && checkState == entryCheckState);
+}
+
+}  // namespace bdvx

@@ -1,0 +1,149 @@
+// The parse array: who controls each square, with pins and see-through rays.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/virtual_console.h"
+#include "engine/parse_board.h"
+#include "positions.h"
+#include "test_support.h"
+
+namespace bdvx {
+namespace {
+
+using Rows = std::array<std::array<int, 8>, 8>;
+
+ParseArray Parse(const Board& board) {
+  VirtualConsole con;
+  ParseArray parse;
+  BuildParseBoard(con, board, parse);
+  return parse;
+}
+
+void ExpectGrid(const ParseArray& parse, const Rows& expected) {
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      EXPECT_EQ(parse(r, c), expected[r - 1][c - 1]) << "square (" << r << "," << c << ")";
+    }
+  }
+}
+
+TEST(ParseBoard, StartingPosition) {
+  ExpectGrid(Parse(test::StartBoard()), Rows{{{0, -1, -1, -1, -1, -1, -1, 0},
+                                              {-1, -1, -1, -4, -4, -1, -1, -1},
+                                              {-2, -2, -3, -2, -2, -3, -2, -2},
+                                              {0, 0, 0, 0, 0, 0, 0, 0},
+                                              {0, 0, 0, 0, 0, 0, 0, 0},
+                                              {2, 2, 3, 2, 2, 3, 2, 2},
+                                              {1, 1, 1, 4, 4, 1, 1, 1},
+                                              {0, 1, 1, 1, 1, 1, 1, 0}}});
+}
+
+TEST(ParseBoard, RooksSeeThroughEachOtherAndStopAtTheirKing) {
+  const ParseArray parse = Parse(test::NamedPosition("two_rooks"));
+  const int row8[8] = {1, 2, 2, 1, 2, 2, 3, 2};
+  for (int c = 1; c <= 8; ++c) EXPECT_EQ(parse(8, c), row8[c - 1]) << "column " << c;
+  EXPECT_EQ(parse(1, 1), 1);  // the rook's column reaches the Black king
+  EXPECT_EQ(parse(1, 4), 1);
+}
+
+// The Black rook's lines and the two kings' rings; the pinned bishop or
+// knight on (6,5) adds nothing and stops the rook's ray.
+const Rows kPinnedBishopOrKnight{{{0, -1, 0, 0, -1, 0, 0, 0},
+                                  {-2, -2, -1, -1, 0, -1, -1, -1},
+                                  {0, 0, 0, 0, -1, 0, 0, 0},
+                                  {0, 0, 0, 0, -1, 0, 0, 0},
+                                  {0, 0, 0, 0, -1, 0, 0, 0},
+                                  {0, 0, 0, 0, -1, 0, 0, 0},
+                                  {0, 0, 0, 1, 1, 1, 0, 0},
+                                  {0, 0, 0, 1, 0, 1, 0, 0}}};
+
+TEST(ParseBoard, PinnedBishopAndKnightAddNothing) {
+  ExpectGrid(Parse(test::NamedPosition("pinned_bishop")), kPinnedBishopOrKnight);
+  ExpectGrid(Parse(test::NamedPosition("pinned_knight")), kPinnedBishopOrKnight);
+}
+
+TEST(ParseBoard, PinnedQueenKeepsItsColumnThroughThePinnerDownToItsKing) {
+  // The queen adds +1 from (5,5) up through the rook to (1,5), and on (7,5)
+  // and its own king's square (8,5), where its ray stops. The rook's ray
+  // passes the queen and reaches (7,5) and (8,5) as well.
+  ExpectGrid(Parse(test::NamedPosition("pinned_queen")),
+             Rows{{{0, -1, 0, 0, 0, 0, 0, 0},
+                   {-2, -2, -1, -1, 1, -1, -1, -1},
+                   {0, 0, 0, 0, 0, 0, 0, 0},
+                   {0, 0, 0, 0, 0, 0, 0, 0},
+                   {0, 0, 0, 0, 0, 0, 0, 0},
+                   {0, 0, 0, 0, -1, 0, 0, 0},
+                   {0, 0, 0, 1, 1, 1, 0, 0},
+                   {0, 0, 0, 1, 0, 1, 0, 0}}});
+}
+
+TEST(ParseBoard, PinnedPawnAndBishopOnADiagonalAndAPawnPinnedOnItsColumn) {
+  const ParseArray diagonal = Parse(test::NamedPosition("pawn_pinned_diagonal"));
+  EXPECT_EQ(diagonal(6, 3), 0);  // pawn +1, pinning bishop -1
+  EXPECT_EQ(diagonal(6, 5), 1);
+  // A bishop in the pawn's place keeps rays 2 and 6 only: through the
+  // pinning bishop to (4,1), and down to its king on (8,5).
+  Board bishopBoard = test::NamedPosition("pawn_pinned_diagonal");
+  bishopBoard(7, 4) = kBishop;
+  const ParseArray bishop = Parse(bishopBoard);
+  EXPECT_EQ(bishop(4, 1), 0);  // +1 through the Black bishop, -1 from it
+  EXPECT_EQ(bishop(8, 5), 0);  // +1 from it, -1 from the Black bishop seeing through it
+  EXPECT_EQ(bishop(6, 5), 0);
+  EXPECT_EQ(bishop(8, 3), 0);
+
+  const ParseArray column = Parse(test::NamedPosition("pawn_pinned_column"));
+  EXPECT_EQ(column(6, 4), 0);
+  EXPECT_EQ(column(6, 6), 0);
+}
+
+TEST(ParseBoard, KnightOnRowSevenAndOverlappingKingRings) {
+  const ParseArray knight = Parse(test::NamedPosition("knight_row7"));
+  EXPECT_EQ(knight(5, 1), 1);
+  EXPECT_EQ(knight(5, 3), 1);
+  EXPECT_EQ(knight(6, 4), 1);
+  EXPECT_EQ(knight(8, 4), 1);
+  EXPECT_EQ(knight(6, 1), 0);
+  EXPECT_EQ(knight(8, 1), 0);
+
+  const ParseArray kings = Parse(test::NamedPosition("two_kings"));
+  for (int r = 3; r <= 5; ++r) {
+    EXPECT_EQ(kings(r, 3), -1);
+    EXPECT_EQ(kings(r, 5), 0);  // both rings
+    EXPECT_EQ(kings(r, 7), 1);
+  }
+  EXPECT_EQ(kings(4, 4), 0);  // a king never counts on its own square
+  EXPECT_EQ(Parse(test::EmptyBoard()), ParseArray{});
+}
+
+// Counts the FATAL lines as they are written.
+class CountingConsole : public VirtualConsole {
+ public:
+  void print(std::string_view text) override {
+    if (text.find("FATAL ERROR") != std::string_view::npos) ++fatalLines;
+    VirtualConsole::print(text);
+  }
+  int fatalLines = 0;
+};
+
+TEST(ParseBoard, CodeThatNamesNoPieceWritesOneFatalLineAndTheRestIsBuilt) {
+  Board board = test::NamedPosition("two_kings");
+  board(2, 2) = 7;
+  CountingConsole con;
+  ParseArray parse;
+  BuildParseBoard(con, board, parse);
+  EXPECT_EQ(con.fatalLines, 1);
+  EXPECT_EQ(con.rowText(24).substr(0, 40), "  FATAL ERROR: Invalid Piece  7 to Parse");
+  ExpectGrid(parse, Rows{{{0, 0, 0, 0, 0, 0, 0, 0},
+                          {0, 0, 0, 0, 0, 0, 0, 0},
+                          {0, 0, -1, -1, 0, 1, 1, 0},
+                          {0, 0, -1, 0, 0, 0, 1, 0},
+                          {0, 0, -1, -1, 0, 1, 1, 0},
+                          {0, 0, 0, 0, 0, 0, 0, 0},
+                          {0, 0, 0, 0, 0, 0, 0, 0},
+                          {0, 0, 0, 0, 0, 0, 0, 0}}});
+}
+
+}  // namespace
+}  // namespace bdvx

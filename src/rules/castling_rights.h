@@ -1,0 +1,17 @@
+// The four castling rights: the permission a king move is tested with, and
+// the rights a move takes away for the rest of the game.
+#pragma once
+
+#include "game/game_state.h"
+
+namespace bdvx {
+
+// The right of the king's side for the wing of toCol (queen side for columns
+// up to 5, king side beyond); 0 while any check stands against the mover.
+int CastlePermission(const GameState& g, PieceCode king, int toCol);
+
+// A king's move clears both rights of its side; a rook leaving its starting
+// corner clears that corner's right. Rights are never given back.
+void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol);
+
+}  // namespace bdvx

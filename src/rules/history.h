@@ -1,0 +1,20 @@
+// The half-move history kept for the transcript, the snapshot and the
+// repetition draw.
+#pragma once
+
+#include <string>
+
+#include "game/game_state.h"
+
+namespace bdvx {
+
+// Records the move of g (MovePiece, Code2, FromRow..ToCol) as the next row.
+// The count stops at 300; from then on every move overwrites row 300.
+void RecordHistory(GameState& g, const std::string& pieceName);
+
+// true when the last six rows are the same piece of each side moving between
+// the same two squares: pieces of rows n, n-2, n-4 and of n-1, n-3, n-5 equal,
+// and descriptive squares of n and n-4, of n-1 and n-5 equal.
+bool RepeatedMoves(const GameState& g);
+
+}  // namespace bdvx

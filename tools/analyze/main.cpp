@@ -1,0 +1,22 @@
+// brandovex-analyze: reads one position on standard input and prints what
+// the rules (mode legal) or the computer player (mode analyze) make of it.
+// Malformed input: one line on standard error and exit status 2.
+#include <iostream>
+
+#include "input.h"
+#include "modes.h"
+
+int main() {
+  bdvx::analyze::Position position;
+  std::string error;
+  if (!bdvx::analyze::ReadPosition(std::cin, position, error)) {
+    std::cerr << "brandovex-analyze: " << error << '\n';
+    return 2;
+  }
+  if (position.mode == "legal") {
+    bdvx::analyze::RunLegal(position, std::cout);
+  } else {
+    bdvx::analyze::RunAnalyze(position, std::cout);
+  }
+  return 0;
+}

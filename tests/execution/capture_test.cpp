@@ -123,9 +123,9 @@ TEST(EnPassant, OwnRememberedPawnCutsTheMoveShort) {
   EXPECT_TRUE(game.con.sounds().empty());
 }
 
-TEST(Capture, CancelledCaptureStillCountsAtTheNextTryOfTheSameTurn) {
-  // CaptureGain is only reset at the top of a turn: a capture taken back
-  // for check is listed when the player's next try of that turn stands.
+TEST(Capture, CancelledCaptureIsNotListedByTheNextTryOfTheSameTurn) {
+  // A capture taken back for check took nothing: the player's next try of
+  // that turn, which stands, adds nothing to the capture list.
   Board board = EmptyBoard();
   board(1, 1) = -kKing;
   board(2, 5) = -kRook;
@@ -137,8 +137,8 @@ TEST(Capture, CancelledCaptureStillCountsAtTheNextTryOfTheSameTurn) {
   EXPECT_EQ(game.g.GameBoard, board);
   EXPECT_EQ(game.Retry("WK", 8, 5, 8, 4), Step::TurnTop);
   EXPECT_EQ(game.g.Points, 0);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 1);
-  EXPECT_EQ(game.g.PlayerCaptures[1], "BP");
+  EXPECT_EQ(game.g.PlayerCaptureCount, 0);
+  EXPECT_EQ(game.g.GameBoard(5, 4), -kPawn);
 }
 
 }  // namespace

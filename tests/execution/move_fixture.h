@@ -34,8 +34,10 @@ class MoveGame {
     g.CaptureFlag = 0;
   }
 
-  // The player's entry "WP 75 55" as validated, without a new turn.
+  // The player's entry "WP 75 55" at a prompt of the same turn, as validated.
   Step Enter(const std::string& code2, int fromRow, int fromCol, int toRow, int toCol) {
+    g.CapturedPiece = 0;  // every prompt starts a fresh try
+    g.CaptureGain = 0;
     g.Code2 = code2;
     g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
     g.TypedFromRow = fromRow;

@@ -9,6 +9,8 @@
 
 namespace bdvx {
 
+// Takes over the terminal; nullptr when standard input and output are not a
+// terminal that curses can drive (the game then cannot be played here).
 std::unique_ptr<Console> MakeTerminalConsole();
 
 }  // namespace bdvx

@@ -1,4 +1,5 @@
 // brandovex: chess for one player against the computer in an 80x24 terminal.
+#include <cstdio>
 #include <memory>
 
 #include "console/terminal_console.h"
@@ -10,5 +11,9 @@ int main() {
   auto game = std::make_unique<bdvx::GameState>();
   bdvx::InitProgramTables(*game);
   std::unique_ptr<bdvx::Console> console = bdvx::MakeTerminalConsole();
+  if (!console) {
+    std::fputs("brandovex: needs a terminal (run it in a terminal window)\n", stderr);
+    return 1;
+  }
   return bdvx::RunGame(*game, *console);
 }

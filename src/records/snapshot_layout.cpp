@@ -208,7 +208,10 @@ int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f)
 
   f.PlayerLetter = lines[kLetterLine - 1];
   if (f.PlayerLetter != "W" && f.PlayerLetter != "B") in.fail(kLetterLine);
-  f.LastMoverSide = in.side(kLastMoverLine);
+  // The last mover is kept as the code of the piece that moved (only its
+  // sign counts); CREATE and a new game leave -1 or 1 there.
+  f.LastMoverSide = in.number(kLastMoverLine);
+  if (!NamesPiece(f.LastMoverSide)) in.fail(kLastMoverLine);
   f.ComputerSide = in.side(kComputerSideLine);
   f.MoveNumber = in.number(kMoveNumberLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);
   f.Points = in.number(kPointsLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);

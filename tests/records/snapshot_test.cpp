@@ -129,7 +129,7 @@ TEST(SnapshotLoad, SaveThenLoadRestoresTheFields) {
   saved.CheckState(2, 4) = 1;
   saved.CheckState(2, 5) = 5;
   saved.PlayerLetter = "B";
-  saved.LastMoverSide = 1;
+  saved.LastMoverSide = -3;  // the code of the piece that moved last: a Black knight
   saved.ComputerSide = 1;
   saved.MoveNumber = 12;
   saved.Points = 3;
@@ -156,7 +156,7 @@ TEST(SnapshotLoad, SaveThenLoadRestoresTheFields) {
   EXPECT_EQ(g.SquareText(2, 4), "  ");  // a dark square of two blanks is not trimmed
   EXPECT_EQ(g.CheckState, saved.CheckState);
   EXPECT_EQ(g.PlayerLetter, "B");
-  EXPECT_EQ(g.LastMoverSide, 1);
+  EXPECT_EQ(g.LastMoverSide, -3);
   EXPECT_EQ(g.ComputerSide, 1);
   EXPECT_EQ(g.MoveNumber, 12);
   EXPECT_EQ(g.Points, 3);

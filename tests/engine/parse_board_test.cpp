@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "console/virtual_console.h"
@@ -19,6 +20,14 @@ ParseArray Parse(const Board& board) {
   ParseArray parse;
   BuildParseBoard(con, board, parse);
   return parse;
+}
+
+// The values of the listed squares, as {row, column, value}.
+void ExpectSquares(const ParseArray& parse,
+                   std::initializer_list<std::array<int, 3>> squares) {
+  for (const auto& [r, c, value] : squares) {
+    EXPECT_EQ(parse(r, c), value) << "square (" << r << "," << c << ")";
+  }
 }
 
 void ExpectGrid(const ParseArray& parse, const Rows& expected) {
@@ -41,11 +50,10 @@ TEST(ParseBoard, StartingPosition) {
 }
 
 TEST(ParseBoard, RooksSeeThroughEachOtherAndStopAtTheirKing) {
-  const ParseArray parse = Parse(test::NamedPosition("two_rooks"));
-  const int row8[8] = {1, 2, 2, 1, 2, 2, 3, 2};
-  for (int c = 1; c <= 8; ++c) EXPECT_EQ(parse(8, c), row8[c - 1]) << "column " << c;
-  EXPECT_EQ(parse(1, 1), 1);  // the rook's column reaches the Black king
-  EXPECT_EQ(parse(1, 4), 1);
+  // Row 8, then the rooks' columns reaching the Black king's row.
+  ExpectSquares(Parse(test::NamedPosition("two_rooks")),
+                {{8, 1, 1}, {8, 2, 2}, {8, 3, 2}, {8, 4, 1}, {8, 5, 2}, {8, 6, 2}, {8, 7, 3},
+                 {8, 8, 2}, {1, 1, 1}, {1, 4, 1}});
 }
 
 // The Black rook's lines and the two kings' rings; the pinned bishop or
@@ -80,40 +88,26 @@ TEST(ParseBoard, PinnedQueenKeepsItsColumnThroughThePinnerDownToItsKing) {
 }
 
 TEST(ParseBoard, PinnedPawnAndBishopOnADiagonalAndAPawnPinnedOnItsColumn) {
-  const ParseArray diagonal = Parse(test::NamedPosition("pawn_pinned_diagonal"));
-  EXPECT_EQ(diagonal(6, 3), 0);  // pawn +1, pinning bishop -1
-  EXPECT_EQ(diagonal(6, 5), 1);
+  // (6,3): pawn +1, pinning bishop -1.
+  ExpectSquares(Parse(test::NamedPosition("pawn_pinned_diagonal")), {{6, 3, 0}, {6, 5, 1}});
   // A bishop in the pawn's place keeps rays 2 and 6 only: through the
   // pinning bishop to (4,1), and down to its king on (8,5).
   Board bishopBoard = test::NamedPosition("pawn_pinned_diagonal");
   bishopBoard(7, 4) = kBishop;
-  const ParseArray bishop = Parse(bishopBoard);
-  EXPECT_EQ(bishop(4, 1), 0);  // +1 through the Black bishop, -1 from it
-  EXPECT_EQ(bishop(8, 5), 0);  // +1 from it, -1 from the Black bishop seeing through it
-  EXPECT_EQ(bishop(6, 5), 0);
-  EXPECT_EQ(bishop(8, 3), 0);
-
-  const ParseArray column = Parse(test::NamedPosition("pawn_pinned_column"));
-  EXPECT_EQ(column(6, 4), 0);
-  EXPECT_EQ(column(6, 6), 0);
+  // (4,1): +1 through the Black bishop, -1 from it; (8,5): +1 from it, -1
+  // from the Black bishop seeing through it.
+  ExpectSquares(Parse(bishopBoard), {{4, 1, 0}, {8, 5, 0}, {6, 5, 0}, {8, 3, 0}});
+  ExpectSquares(Parse(test::NamedPosition("pawn_pinned_column")), {{6, 4, 0}, {6, 6, 0}});
 }
 
 TEST(ParseBoard, KnightOnRowSevenAndOverlappingKingRings) {
-  const ParseArray knight = Parse(test::NamedPosition("knight_row7"));
-  EXPECT_EQ(knight(5, 1), 1);
-  EXPECT_EQ(knight(5, 3), 1);
-  EXPECT_EQ(knight(6, 4), 1);
-  EXPECT_EQ(knight(8, 4), 1);
-  EXPECT_EQ(knight(6, 1), 0);
-  EXPECT_EQ(knight(8, 1), 0);
+  ExpectSquares(Parse(test::NamedPosition("knight_row7")),
+                {{5, 1, 1}, {5, 3, 1}, {6, 4, 1}, {8, 4, 1}, {6, 1, 0}, {8, 1, 0}});
 
   const ParseArray kings = Parse(test::NamedPosition("two_kings"));
-  for (int r = 3; r <= 5; ++r) {
-    EXPECT_EQ(kings(r, 3), -1);
-    EXPECT_EQ(kings(r, 5), 0);  // both rings
-    EXPECT_EQ(kings(r, 7), 1);
-  }
-  EXPECT_EQ(kings(4, 4), 0);  // a king never counts on its own square
+  // Column 5 lies in both rings; a king never counts on its own square (4,4).
+  for (int r = 3; r <= 5; ++r) ExpectSquares(kings, {{r, 3, -1}, {r, 5, 0}, {r, 7, 1}});
+  ExpectSquares(kings, {{4, 4, 0}});
   EXPECT_EQ(Parse(test::EmptyBoard()), ParseArray{});
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <tuple>
 
 #include "console/screens.h"
 #include "engine/parse_board.h"
@@ -23,62 +24,50 @@ class Commands : public test::StartedGame {
     con.print("MARK");
   }
   bool MarkStands() const { return con.textAt(20, 70, 4) == "MARK"; }
-  std::string Blank() const { return Row(""); }
+  bool BoardDrawn() const { return con.textAt(18, 44, 12) == "CANCEL  HINT"; }
+  bool MenuShown() const { return con.rowText(1).substr(0, kMenuLine.size()) == kMenuLine; }
 };
 
-TEST_F(Commands, RecognisedByTheirFirstTwoLettersOnly) {
-  Start();
-  EXPECT_EQ(Enter("HELLO"), Step::PlayerPrompt);
-  EXPECT_EQ(con.rowText(3), Row(" Enter a move by:"));
-
-  Start();
-  EXPECT_EQ(Enter("he"), Step::PlayerPrompt);  // typed in lower case
-  EXPECT_EQ(con.rowText(3), Row(" Enter a move by:"));
-
-  Start();
-  MarkScreen();
-  EXPECT_EQ(Enter("NOW"), Step::PlayerPrompt);  // not NEW
-  EXPECT_EQ(con.rowText(23), Row("  NO is invalid menu command"));
-  EXPECT_TRUE(MarkStands());
-  EXPECT_EQ(g.MovePiece, kNoPiece);
+TEST_F(Commands, AnyEntryBeginningWithHeActsAsHelp) {
+  for (const char* entry : {"HELLO", "he"}) {
+    SCOPED_TRACE(entry);
+    Start();
+    EXPECT_EQ(Enter(entry), Step::PlayerPrompt);
+    EXPECT_EQ(con.rowText(3), Row(" Enter a move by:"));
+  }
 }
 
-TEST_F(Commands, StayingCommandsDoNotRedraw) {
-  Start();
-  MarkScreen();
-  EXPECT_EQ(Enter("HINT"), Step::PlayerPrompt);
-  EXPECT_TRUE(MarkStands());
-  EXPECT_EQ(Enter("USCF"), Step::PlayerPrompt);
-  EXPECT_TRUE(MarkStands());
-  EXPECT_EQ(con.rowText(1).substr(0, kMenuLine.size()), kMenuLine);
-}
-
-TEST_F(Commands, HintAtTheFirstMoveShowsNothing) {
-  Start();
-  EXPECT_EQ(Enter("HINT"), Step::PlayerPrompt);
-  EXPECT_EQ(con.rowText(23), Blank());
-}
-
-TEST_F(Commands, HintShowsTheExpectedReply) {
-  Start();
-  g.HintMove = {-1, 2, 4, 3, 4};
-  g.MoveNumber = 2;
-  Enter("HINT");
-  EXPECT_EQ(con.rowText(23), Row("  Hint: Move PAWN   from ( 2 4) to ( 3 4)   "));
-}
-
-TEST_F(Commands, NoHintsPastTheLevelsLimit) {
-  Start('W', 0);
-  g.MoveNumber = 5;
-  Enter("HINT");
-  EXPECT_EQ(con.rowText(23), Row("  No hints after move 2 for Level 0"));
+TEST_F(Commands, StayingCommandsAnswerOnRowTwentyThreeWithoutARedraw) {
+  const struct {
+    std::string entry;
+    int level, moveNumber;
+    MoveRecord hint;
+    std::string row23;
+  } cases[] = {
+      {"HINT", 3, 1, {}, ""},  // the first move: nothing to show yet
+      {"HINT", 3, 2, {-1, 2, 4, 3, 4}, "  Hint: Move PAWN   from ( 2 4) to ( 3 4)   "},
+      {"HINT", 0, 5, {}, "  No hints after move 2 for Level 0"},
+      {"USCF", 3, 1, {}, "  Toggled Descriptive/RowCol Output"},
+      {"NOW", 3, 1, {}, "  NO is invalid menu command"},  // not NEW
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry + " " + c.row23);
+    Start('W', c.level);
+    g.MoveNumber = c.moveNumber;
+    g.HintMove = c.hint;
+    MarkScreen();
+    EXPECT_EQ(Enter(c.entry), Step::PlayerPrompt);
+    EXPECT_EQ(con.rowText(23), Row(c.row23));
+    EXPECT_EQ(g.MovePiece, kNoPiece);
+    EXPECT_TRUE(MarkStands());
+    EXPECT_TRUE(MenuShown());
+  }
 }
 
 TEST_F(Commands, UscfTwiceRestoresTheRowColumnForm) {
   Start();
   Enter("USCF");
   EXPECT_EQ(g.DescriptiveOutput, 1);
-  EXPECT_EQ(con.rowText(23), Row("  Toggled Descriptive/RowCol Output"));
   Enter("US");
   EXPECT_EQ(g.DescriptiveOutput, 0);
 }
@@ -89,7 +78,7 @@ TEST_F(Commands, ResignLeavesForTheGameEndWithTheComputerAsWinner) {
   EXPECT_EQ(g.MovePiece, g.ComputerSide);
   EXPECT_EQ(g.EndReason, kReasonResigned);
   EXPECT_EQ(con.rowText(6), Row(" THANK-YOU! Your resignation accepted."));
-  EXPECT_EQ(con.rowText(20), Blank());  // the screen was cleared
+  EXPECT_EQ(con.rowText(20), Row(""));  // the screen was cleared
 }
 
 TEST_F(Commands, NewLeavesForANewGame) {
@@ -102,7 +91,7 @@ TEST_F(Commands, DisplayAndAboutRedraw) {
   MarkScreen();
   Enter("DISPLAY");
   EXPECT_FALSE(MarkStands());
-  EXPECT_EQ(con.textAt(18, 44, 12), "CANCEL  HINT");
+  EXPECT_TRUE(BoardDrawn());
 
   Enter("ABOUT");
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENG/about.wav", true}));
@@ -120,10 +109,9 @@ TEST_F(Commands, ParseShowsBothArraysAsNumbers) {
   EXPECT_EQ(con.rowText(3), Row("        PARSE ARRAY             BOARD ARRAY         "));
   EXPECT_EQ(con.rowText(4), Row(columns));
   EXPECT_EQ(con.rowText(13), Row(columns));
-  EXPECT_EQ(con.cell(4, 1).fg, kColorLightCyan);
-  EXPECT_EQ(con.cell(4, 1).bg, kColorBlue);
-  EXPECT_EQ(con.cell(5, 1).fg, kNormalFg);
-  EXPECT_EQ(con.cell(5, 1).bg, kNormalBg);
+  // The column lines in light cyan on blue, the grid in the normal colours.
+  EXPECT_EQ(std::tuple(con.cell(4, 1).fg, con.cell(4, 1).bg, con.cell(5, 1).fg, con.cell(5, 1).bg),
+            std::tuple(kColorLightCyan, kColorBlue, kNormalFg, kNormalBg));
   for (int r = 1; r <= 8; ++r) {
     std::string expected = " " + NumberText(r) + " *";
     for (int c = 1; c <= 8; ++c) expected += NumberText(parse(r, c));
@@ -132,23 +120,20 @@ TEST_F(Commands, ParseShowsBothArraysAsNumbers) {
     expected += " *" + NumberText(r);
     EXPECT_EQ(con.rowText(4 + r), Row(expected)) << "board row " << r;
   }
-  // Row 1 of the board: the Black back row, with the wider codes.
+  // Row 1 of the board: the Black back row, whose king's code is wider.
   EXPECT_EQ(con.rowText(5).substr(29, 26), "-5-3-4-9-10-4-3-5 * 1     ");
 }
 
-TEST_F(Commands, VoiceByClickThenRedraw) {
+TEST_F(Commands, VoiceByClickOrTypedCodeThenRedraw) {
   Start();
   con.queueClick(5, 7);  // ENW
   EXPECT_EQ(Enter("VOICE"), Step::PlayerPrompt);
   EXPECT_EQ(g.Voice, "ENW");
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENW/awesome.wav", true}));
   EXPECT_EQ(con.rowText(23), Row("  Computer Voice: ENW"));
-  EXPECT_EQ(con.textAt(18, 44, 12), "CANCEL  HINT");
-  EXPECT_EQ(con.rowText(1).substr(0, kMenuLine.size()), kMenuLine);
-}
+  EXPECT_TRUE(BoardDrawn());
+  EXPECT_TRUE(MenuShown());
 
-TEST_F(Commands, VoiceByTypedCode) {
-  Start();
   con.queueLine("xyz");  // no voice: asked again
   con.queueLine("spw");
   Enter("VO");
@@ -157,28 +142,29 @@ TEST_F(Commands, VoiceByTypedCode) {
 }
 
 TEST_F(Commands, TypedSquaresOnlyFromAMoveText) {
-  Start();
-  EXPECT_EQ(Enter("WP 7X 55"), Step::PlayerPrompt);
-  EXPECT_EQ(g.TypedFromRow, 7);
-  EXPECT_EQ(g.TypedFromCol, 0);  // not a digit
-  EXPECT_EQ(g.TypedToRow, 5);
-  EXPECT_EQ(con.rowText(23), Row("  Invalid input or Off Board. Style: WP 75 55"));
-
-  Enter("WP 75 5");  // seven characters: no squares
-  EXPECT_EQ(g.TypedFromRow, 0);
-  EXPECT_EQ(g.TypedToCol, 0);
-
-  Enter("WP-75 55");  // no blank at character 3
-  EXPECT_EQ(g.TypedFromRow, 0);
+  const struct {
+    const char* entry;
+    int fromRow, fromCol, toRow, toCol;
+  } cases[] = {
+      {"WP 7X 55", 7, 0, 5, 5},  // 'X' is no digit
+      {"WP 75 5", 0, 0, 0, 0},   // seven characters
+      {"WP-75 55", 0, 0, 0, 0},  // no blank at character 3
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry);
+    Start();
+    EXPECT_EQ(Enter(c.entry), Step::PlayerPrompt);
+    EXPECT_EQ(std::tuple(g.TypedFromRow, g.TypedFromCol, g.TypedToRow, g.TypedToCol),
+              std::tuple(c.fromRow, c.fromCol, c.toRow, c.toCol));
+    EXPECT_EQ(con.rowText(23), Row("  Invalid input or Off Board. Style: WP 75 55"));
+  }
 }
 
 TEST_F(Commands, SideLessPieceTextBecomesThePlayersPiece) {
   Start();
   EXPECT_EQ(Enter("P  75 55"), Step::MoveExecution);
   EXPECT_EQ(g.Code2, "WP");
-  EXPECT_EQ(g.MovePiece, 1);
-  EXPECT_EQ(g.FromRow, 7);
-  EXPECT_EQ(g.ToRow, 5);
+  EXPECT_EQ(std::tuple(g.MovePiece, g.FromRow, g.ToRow), std::tuple(1, 7, 5));
 }
 
 class FileCommands : public Commands {
@@ -190,10 +176,7 @@ TEST_F(FileCommands, SaveThenLoadRestoresTheGame) {
   Start();
   g.GameBoard(7, 5) = 0;
   g.GameBoard(5, 5) = 1;
-  g.MoveNumber = 4;
-  g.Points = 3;
-  g.ElapsedMinutes = 7;
-  g.HistoryCount = 2;
+  std::tie(g.MoveNumber, g.Points, g.ElapsedMinutes, g.HistoryCount) = std::tuple(4, 3, 7, 2);
   const Board saved = g.GameBoard;
 
   EXPECT_EQ(Enter("SAVE"), Step::PlayerPrompt);
@@ -204,23 +187,18 @@ TEST_F(FileCommands, SaveThenLoadRestoresTheGame) {
   EXPECT_TRUE(std::filesystem::is_regular_file("BDVXHIST12-06-2026.TXT"));
 
   g.GameBoard = test::StartBoard();
-  g.MoveNumber = 9;
-  g.Points = 0;
-  g.ElapsedMinutes = 0;
-  g.HistoryCount = 5;
+  std::tie(g.MoveNumber, g.Points, g.ElapsedMinutes, g.HistoryCount) = std::tuple(9, 0, 0, 5);
   con.advanceClock(30.5);
 
   EXPECT_EQ(Enter("LOAD"), Step::PlayerPrompt);
   EXPECT_EQ(g.GameBoard, saved);
-  EXPECT_EQ(g.MoveNumber, 4);
-  EXPECT_EQ(g.Points, 3);
-  EXPECT_EQ(g.ElapsedMinutes, 7);
-  EXPECT_EQ(g.HistoryCount, 0);
-  EXPECT_EQ(g.Level, 3);
+  // The history is emptied and the level is not part of the snapshot.
+  EXPECT_EQ(std::tuple(g.MoveNumber, g.Points, g.ElapsedMinutes, g.HistoryCount, g.Level),
+            std::tuple(4, 3, 7, 0, 3));
   EXPECT_DOUBLE_EQ(g.StartTime, std::floor(con.timer() - 7 * 60.0));
   EXPECT_EQ(con.rowText(23),
             Row("  Game snapshot restored                                     "));
-  EXPECT_EQ(con.textAt(18, 44, 12), "CANCEL  HINT");
+  EXPECT_TRUE(BoardDrawn());
 }
 
 TEST_F(FileCommands, LoadWithoutASnapshotChangesNothing) {

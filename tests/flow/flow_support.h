@@ -21,10 +21,7 @@ inline void QueuePicks(VirtualConsole& con, char colour, int level) {
 
 // Menu words on row 1, by a column inside each word.
 constexpr int kNewCol = 2;
-constexpr int kLoadCol = 6;
-constexpr int kSaveCol = 11;
 constexpr int kResignCol = 36;
-constexpr int kUscfCol = 43;
 constexpr int kVoiceCol = 48;
 constexpr int kExitCol = 60;
 

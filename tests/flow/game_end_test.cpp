@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "console/board_display.h"
 #include "flow_support.h"
@@ -12,40 +13,49 @@
 namespace bdvx {
 namespace {
 
-using test::FreshState;
-using test::QueuePicks;
 using test::Row;
+namespace fs = std::filesystem;
 
 const std::string kTranscript = "BDVXHIST12-06-2026.TXT";
 
-// A finished game of moveNumber moves and the minutes at the level.
-GameState FinishedGame(VirtualConsole& con, int movePiece, const std::string& reason,
-                       int moveNumber, int minutes, int level) {
-  GameState g = FreshState();
-  g.GameBoard = g.InitialBoard;
-  g.PlayerCaptures.fill("  ");
-  g.ComputerCaptures.fill("  ");
-  g.MovePiece = movePiece;
-  g.EndReason = reason;
-  g.MoveNumber = moveNumber;
-  g.Level = level;
-  g.StartTime = con.timer() - 60.0 * minutes - 30.0;
-  return g;
+// Plays a game from the picks to the menu word at column menuCol and the
+// final pause.
+void PlayUntilMenuWord(GameState& g, VirtualConsole& con, char colour, int menuCol) {
+  test::QueuePicks(con, colour, 3);
+  con.queueClick(1, menuCol);
+  con.queueLine("");
+  EXPECT_EQ(RunGame(g, con), 0);
 }
 
 class GameEnd : public ::testing::Test {
  protected:
+  // A game over after moveNumber moves and minutes (and a half) at the level,
+  // ended by the reason with movePiece the last piece moved.
+  void Finish(int movePiece, const std::string& reason, int moveNumber, int minutes, int level,
+              const Board& board) {
+    g.GameBoard = board;
+    g.PlayerCaptures.fill("  ");
+    g.ComputerCaptures.fill("  ");
+    g.MovePiece = movePiece;
+    g.EndReason = reason;
+    g.MoveNumber = moveNumber;
+    g.Level = level;
+    g.StartTime = con.timer() - 60.0 * minutes - 30.0;
+  }
+  void Finish(int movePiece, const std::string& reason, int moveNumber, int minutes, int level) {
+    Finish(movePiece, reason, moveNumber, minutes, level, g.InitialBoard);
+  }
   test::TempWorkDir dir;
   VirtualConsole con;
+  GameState g = test::FreshState();
 };
 
 TEST_F(GameEnd, CheckmateByWhite) {
-  GameState g = FinishedGame(con, 9, kReasonCheckmate, 23, 12, 4);
+  Finish(9, kReasonCheckmate, 23, 12, 4);
   con.queueLine("");
   EXPECT_EQ(EndGame(g, con), Step::ExitProgram);
 
-  EXPECT_EQ(g.Winner, "WHITE");
-  EXPECT_EQ(g.ElapsedMinutes, 12);
+  EXPECT_EQ(std::tuple(g.Winner, g.ElapsedMinutes), std::tuple("WHITE", 12));
   EXPECT_EQ(con.rowText(1), Row(""));
   EXPECT_EQ(con.textAt(18, 44, 12), "CANCEL  HINT");
   EXPECT_EQ(con.rowText(20),
@@ -56,12 +66,12 @@ TEST_F(GameEnd, CheckmateByWhite) {
   EXPECT_EQ(con.rowText(24), Row(""));
   ASSERT_FALSE(con.sounds().empty());
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENG/applause.wav", false}));
-  EXPECT_TRUE(std::filesystem::is_regular_file(kTranscript));
-  EXPECT_TRUE(std::filesystem::is_regular_file(kScorecardFileName));
+  EXPECT_TRUE(fs::is_regular_file(kTranscript));
+  EXPECT_TRUE(fs::is_regular_file(kScorecardFileName));
 }
 
 TEST_F(GameEnd, DrawNamesNoWinner) {
-  GameState g = FinishedGame(con, -3, kReasonDraw, 9, 2, 1);
+  Finish(-3, kReasonDraw, 9, 2, 1);
   con.queueLine("");
   EndGame(g, con);
   EXPECT_EQ(g.Winner, "NONE ");
@@ -72,22 +82,15 @@ TEST_F(GameEnd, DrawNamesNoWinner) {
 
 TEST_F(GameEnd, ComputerResignsAndThePlayerWins) {
   // The computer (Black) has no move: its king is stalemated in the corner.
-  GameState g = FreshState();
-  g.GameBoard = test::MakeBoard({"BK::::::::::::::", "::::::::::::::::", "::WQ::::::::::::",
-                                 "::::::::::::::::", "::::::::::::::::", "::::::::::::::::",
-                                 "::::::::::::::::", "::::::::::::::WK"});
-  g.PlayerCaptures.fill("  ");
-  g.ComputerCaptures.fill("  ");
-  g.MovePiece = 9;
+  Finish(9, kReasonCheckmate, 5, 0, 3,
+         test::MakeBoard({"BK::::::::::::::", "::::::::::::::::", "::WQ::::::::::::",
+                          "::::::::::::::::", "::::::::::::::::", "::::::::::::::::",
+                          "::::::::::::::::", "::::::::::::::WK"}));
   g.LastMoverSide = 9;
-  g.MoveNumber = 5;
-  g.Level = 3;
   g.StartTime = con.timer();
 
   EXPECT_EQ(TurnTop(g, con), Step::EndGame);
-  EXPECT_EQ(g.ComputerMove.piece, 0);
-  EXPECT_EQ(g.MoveNumber, 6);
-  EXPECT_EQ(g.MsgRow, 2);
+  EXPECT_EQ(std::tuple(g.ComputerMove.piece, g.MoveNumber, g.MsgRow), std::tuple(0, 6, 2));
   EXPECT_EQ(con.rowText(2), Row(" This Chess program RESIGNS."));
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENG/RESIGN.wav", true}));
   EXPECT_EQ(g.EndReason, kReasonResigned);
@@ -98,61 +101,44 @@ TEST_F(GameEnd, ComputerResignsAndThePlayerWins) {
             Row("  RESIGNED ... WHITE wins in 6 moves and 0 min.  Level: 3    "));
 }
 
-TEST_F(GameEnd, PlayerResignsAsWhite) {
-  GameState g = FreshState();
-  QueuePicks(con, 'W', 3);
-  con.queueClick(1, test::kResignCol);
-  con.queueLine("");
-  EXPECT_EQ(RunGame(g, con), 0);
-  EXPECT_EQ(con.rowText(20),
-            Row("  RESIGNED ... BLACK wins in 1 moves and 0 min.  Level: 3    "));
-  EXPECT_EQ(con.rowText(6), Row(" THANK-YOU! Your resignation accepted."));
-  EXPECT_EQ(con.pendingInput(), 0u);
-}
-
-TEST_F(GameEnd, PlayerResignsAsBlack) {
-  GameState g = FreshState();
-  QueuePicks(con, 'B', 3);
-  con.queueClick(1, test::kResignCol);
-  con.queueLine("");
-  EXPECT_EQ(RunGame(g, con), 0);
-  EXPECT_EQ(g.Winner, "WHITE");
-  EXPECT_EQ(con.rowText(20),
-            Row("  RESIGNED ... WHITE wins in 1 moves and 0 min.  Level: 3    "));
+TEST_F(GameEnd, PlayerResignsAndTheComputersSideWins) {
+  for (const auto& [colour, winner] : {std::pair{'W', "BLACK"}, std::pair{'B', "WHITE"}}) {
+    SCOPED_TRACE(colour);
+    GameState g = test::FreshState();
+    VirtualConsole con;
+    PlayUntilMenuWord(g, con, colour, test::kResignCol);
+    EXPECT_EQ(g.Winner, winner);
+    EXPECT_EQ(con.rowText(20), Row(std::string("  RESIGNED ... ") + winner +
+                                   " wins in 1 moves and 0 min.  Level: 3    "));
+    EXPECT_EQ(con.rowText(6), Row(" THANK-YOU! Your resignation accepted."));
+    EXPECT_EQ(con.pendingInput(), 0u);
+  }
 }
 
 TEST_F(GameEnd, ExitWritesTheTranscriptOnly) {
-  GameState g = FreshState();
-  QueuePicks(con, 'W', 3);
-  con.queueClick(1, test::kExitCol);
-  con.queueLine("");
-  EXPECT_EQ(RunGame(g, con), 0);
+  PlayUntilMenuWord(g, con, 'W', test::kExitCol);
   EXPECT_EQ(g.EndReason, kReasonUserExit);
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENG/goodbye.wav", true}));
   EXPECT_EQ(con.textAt(23, 1, 54),
             "  Transcript: BDVXHIST12-06-2026.txt" + std::string(18, ' '));
   EXPECT_EQ(con.textAt(23, 55, 12), "Tap Enter ? ");
-  EXPECT_TRUE(std::filesystem::is_regular_file(kTranscript));
-  EXPECT_FALSE(std::filesystem::exists(kScorecardFileName));
+  EXPECT_TRUE(fs::is_regular_file(kTranscript));
+  EXPECT_FALSE(fs::exists(kScorecardFileName));
 }
 
 TEST_F(GameEnd, ExitTellsWhenTheTranscriptCouldNotBeWritten) {
-  std::filesystem::create_directory(kTranscript);  // in the way of the file
-  GameState g = FreshState();
-  QueuePicks(con, 'W', 3);
-  con.queueClick(1, test::kExitCol);
-  con.queueLine("");
-  EXPECT_EQ(RunGame(g, con), 0);
+  fs::create_directory(kTranscript);  // in the way of the file
+  PlayUntilMenuWord(g, con, 'W', test::kExitCol);
   EXPECT_EQ(con.rowText(24).substr(0, 38), "  Cannot write BDVXHIST12-06-2026.TXT ");
 }
 
 TEST_F(GameEnd, EndTellsWhenTheScorecardCouldNotBeWritten) {
-  std::filesystem::create_directory(kScorecardFileName);
-  GameState g = FinishedGame(con, -9, kReasonCheckmate, 30, 40, 2);
+  fs::create_directory(kScorecardFileName);
+  Finish(-9, kReasonCheckmate, 30, 40, 2);
   con.queueLine("");
   EXPECT_EQ(EndGame(g, con), Step::ExitProgram);
   EXPECT_EQ(con.rowText(24).substr(0, 30), "  Cannot write BDVXSCORES.TXT ");
-  EXPECT_TRUE(std::filesystem::is_regular_file(kTranscript));
+  EXPECT_TRUE(fs::is_regular_file(kTranscript));
 }
 
 }  // namespace

@@ -1,41 +1,52 @@
 // A new game's picks and set-up, the status line, and whose turn it is.
 #include <gtest/gtest.h>
 
-#include "console/virtual_console.h"
+#include <tuple>
+
 #include "flow_support.h"
-#include "game/turn_loop.h"
 #include "test_support.h"
 
 namespace bdvx {
 namespace {
 
-using test::FreshState;
 using test::QueuePicks;
 using test::Row;
-using test::RunUntilScriptEnds;
 
-TEST(StartNewGame, FirstStatusLineAsWhiteAtLevelThree) {
-  GameState g = FreshState();
-  VirtualConsole con;
-  QueuePicks(con, 'W', 3);
-  ASSERT_TRUE(RunUntilScriptEnds(g, con));
+class StartAndTurn : public test::StartedGame {
+ protected:
+  // Plays from the picks until the script runs out.
+  void Play(char colour) {
+    QueuePicks(con, colour, 3);
+    ASSERT_TRUE(test::RunUntilScriptEnds(g, con));
+  }
+};
 
-  EXPECT_EQ(con.rowText(20),
-            Row("  Move: 1. You are 0 points AHEAD after 0 min. Level: 3   "));
+const std::string kFirstStatus = "  Move: 1. You are 0 points AHEAD after 0 min. Level: 3   ";
+
+TEST_F(StartAndTurn, FirstStatusLineAsWhiteAtLevelThree) {
+  Play('W');
+  EXPECT_EQ(con.rowText(20), Row(kFirstStatus));
   EXPECT_EQ(con.rowText(21), Row("  Click Piece and then Destination"));
   EXPECT_EQ(con.rowText(1).substr(0, 8), "NEW LOAD");
   EXPECT_EQ(g.GameBoard, test::StartBoard());
-  EXPECT_EQ(g.MoveNumber, 1);
-  EXPECT_EQ(g.ComputerSide, kBlack);
+  EXPECT_EQ(std::tuple(g.MoveNumber, g.ComputerSide, g.MovePiece, g.LastMoverSide),
+            std::tuple(1, kBlack, -1, -1));
   EXPECT_EQ(g.PlayerLetter, "W");
-  EXPECT_EQ(g.MovePiece, -1);
-  EXPECT_EQ(g.LastMoverSide, -1);
   EXPECT_EQ(g.ComputerMove.piece, 0);  // no flash before the computer has moved
 }
 
-TEST(StartNewGame, SplashCueThenSeedThenFreshCounters) {
-  GameState g = FreshState();
-  // Left-overs of an earlier game that a new one must clear.
+TEST_F(StartAndTurn, PlayingBlackTheComputerMovesFirstAndMoveOneIsShown) {
+  Play('B');
+  EXPECT_EQ(std::tuple(g.ComputerSide, g.MovePiece, g.MoveNumber, g.HistoryCount),
+            std::tuple(kWhite, g.ComputerMove.piece, 1, 1));
+  EXPECT_EQ(g.PlayerLetter, "B");
+  EXPECT_GT(g.ComputerMove.piece, 0);
+  EXPECT_NE(g.GameBoard, test::StartBoard());
+  EXPECT_EQ(con.rowText(20), Row(kFirstStatus));
+}
+
+TEST_F(StartAndTurn, SplashCueThenSeedThenFreshCounters) {
+  // Left-overs of an earlier game that a new one must clear; the voice stays.
   g.Points = 7;
   g.PlayerCaptureCount = 3;
   g.PlayerCaptures[1] = "BQ";
@@ -46,43 +57,33 @@ TEST(StartNewGame, SplashCueThenSeedThenFreshCounters) {
   g.DescriptiveOutput = 1;
   g.EndReason = kReasonSnapshot;
   g.Voice = "SFX";
-
-  VirtualConsole con;
   QueuePicks(con, 'W', 3);
   EXPECT_EQ(StartNewGame(g, con), Step::TurnTop);
 
   ASSERT_FALSE(con.sounds().empty());
   EXPECT_EQ(con.sounds().front(), (SoundEvent{"wav/SFX/splash.wav", false}));
   EXPECT_EQ(con.randomizeCount(), 1);
-  EXPECT_EQ(g.Points, 0);
-  EXPECT_EQ(g.PlayerCaptureCount, 0);
-  EXPECT_EQ(g.PlayerCaptures[1], "  ");
+  EXPECT_EQ(std::tuple(g.Points, g.PlayerCaptureCount, g.WhiteKingSideOK, g.DescriptiveOutput,
+                       g.MsgRow, g.CheckState(kDirectCheckRow, kCheckPiece)),
+            std::tuple(0, 0, 1, 0, 1, 0));
+  EXPECT_EQ(std::tuple(g.PlayerCaptures[1], g.EndReason, g.Voice),
+            std::tuple("  ", kReasonCheckmate, "SFX"));
   EXPECT_EQ(g.HintMove, MoveRecord{});
-  EXPECT_EQ(g.WhiteKingSideOK, 1);
-  EXPECT_EQ(g.CheckState(kDirectCheckRow, kCheckPiece), 0);
   EXPECT_EQ(g.PawnJump, PawnJumpRecord{});
-  EXPECT_EQ(g.DescriptiveOutput, 0);
-  EXPECT_EQ(g.EndReason, kReasonCheckmate);
-  EXPECT_EQ(g.Voice, "SFX");
-  EXPECT_EQ(g.MsgRow, 1);
   EXPECT_DOUBLE_EQ(g.StartTime, con.timer());
 }
 
-TEST(StartNewGame, HintLimitFollowsTheLevel) {
+TEST_F(StartAndTurn, HintLimitFollowsTheLevel) {
   const std::pair<int, int> cases[] = {{0, 2}, {3, 14}, {8, 34}, {9, 9999}};
   for (const auto& [level, limit] : cases) {
-    GameState g = FreshState();
-    VirtualConsole con;
-    QueuePicks(con, 'W', level);
-    StartNewGame(g, con);
+    SCOPED_TRACE(level);
+    Start('W', level);
     EXPECT_EQ(g.Level, level);
-    EXPECT_EQ(g.HintLimit, limit) << "level " << level;
+    EXPECT_EQ(g.HintLimit, limit);
   }
 }
 
-TEST(StartNewGame, PicksWaitThroughOtherClicksAndTakeTypedAnswers) {
-  GameState g = FreshState();
-  VirtualConsole con;
+TEST_F(StartAndTurn, PicksWaitThroughOtherClicksAndTakeTypedAnswers) {
   con.queueClick(22, 8);   // between BLACK and WHITE
   con.queueClick(21, 10);  // WHITE's column, wrong row
   con.queueLine("x");
@@ -92,74 +93,43 @@ TEST(StartNewGame, PicksWaitThroughOtherClicksAndTakeTypedAnswers) {
   con.queueLine("7");
   EXPECT_EQ(StartNewGame(g, con), Step::TurnTop);
   EXPECT_EQ(con.pendingInput(), 0u);
-  EXPECT_EQ(g.ComputerSide, kBlack);
-  EXPECT_EQ(g.Level, 7);
-  EXPECT_EQ(g.HintLimit, 30);
+  EXPECT_EQ(std::tuple(g.ComputerSide, g.Level, g.HintLimit), std::tuple(kBlack, 7, 30));
 }
 
-TEST(TurnLoop, PlayingBlackTheComputerMovesFirstAndMoveOneIsShown) {
-  GameState g = FreshState();
-  VirtualConsole con;
-  QueuePicks(con, 'B', 3);
-  ASSERT_TRUE(RunUntilScriptEnds(g, con));
-
-  EXPECT_EQ(g.ComputerSide, kWhite);
-  EXPECT_EQ(g.PlayerLetter, "B");
-  EXPECT_GT(g.ComputerMove.piece, 0);
-  EXPECT_EQ(g.MovePiece, g.ComputerMove.piece);
-  EXPECT_EQ(g.MoveNumber, 1);
-  EXPECT_EQ(g.HistoryCount, 1);
-  EXPECT_NE(g.GameBoard, test::StartBoard());
-  EXPECT_EQ(con.rowText(20),
-            Row("  Move: 1. You are 0 points AHEAD after 0 min. Level: 3   "));
+TEST_F(StartAndTurn, StatusLineCountsWholeMinutesAndShowsTheMagnitudeOfALoss) {
+  const struct {
+    int level, points, moveNumber;
+    double seconds;
+    int minutes;
+    std::string row;
+  } cases[] = {
+      {5, 0, 1, 59.0, 0, "  Move: 1. You are 0 points AHEAD after 0 min. Level: 5   "},
+      {5, 0, 1, 60.0, 1, "  Move: 1. You are 0 points AHEAD after 1 min. Level: 5   "},
+      {3, -12, 14, 0.0, 0, "  Move: 14. You are 12 points BEHIND after 0 min. Level: 3   "}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    Start('W', c.level);
+    g.Points = c.points;
+    g.MoveNumber = c.moveNumber;
+    g.StartTime = con.timer() - c.seconds;
+    EXPECT_EQ(TurnTop(g, con), Step::PlayerPrompt);
+    EXPECT_EQ(g.ElapsedMinutes, c.minutes);
+    EXPECT_EQ(con.rowText(20), Row(c.row));
+  }
 }
 
-TEST(TurnLoop, StatusLineCountsWholeMinutes) {
-  GameState g = FreshState();
-  VirtualConsole con;
-  QueuePicks(con, 'W', 5);
-  StartNewGame(g, con);
-
-  g.StartTime = con.timer() - 59.0;
-  EXPECT_EQ(TurnTop(g, con), Step::PlayerPrompt);
-  EXPECT_EQ(g.ElapsedMinutes, 0);
-  EXPECT_EQ(con.rowText(20),
-            Row("  Move: 1. You are 0 points AHEAD after 0 min. Level: 5   "));
-
-  g.StartTime = con.timer() - 60.0;
-  TurnTop(g, con);
-  EXPECT_EQ(g.ElapsedMinutes, 1);
-  EXPECT_EQ(con.rowText(20),
-            Row("  Move: 1. You are 0 points AHEAD after 1 min. Level: 5   "));
-}
-
-TEST(TurnLoop, StatusLineShowsTheMagnitudeOfALoss) {
-  GameState g = FreshState();
-  VirtualConsole con;
-  QueuePicks(con, 'W', 3);
-  StartNewGame(g, con);
-  g.Points = -12;
-  g.MoveNumber = 14;
-  TurnTop(g, con);
-  EXPECT_EQ(con.rowText(20),
-            Row("  Move: 14. You are 12 points BEHIND after 0 min. Level: 3   "));
-}
-
-TEST(TurnLoop, PromptClearsItsRowsBeforeReading) {
-  GameState g = FreshState();
-  VirtualConsole con;
-  QueuePicks(con, 'W', 3);
-  StartNewGame(g, con);
+TEST_F(StartAndTurn, PromptClearsItsRowsBeforeReading) {
+  Start();
   for (int row = 21; row <= 24; ++row) {
     con.locate(row, 1);
     con.print(std::string(80, 'x'));
   }
   con.queueClick(18, 53);  // HINT: nothing to show at the first move
   EXPECT_EQ(PlayerPrompt(g, con), Step::PlayerPrompt);
-  EXPECT_EQ(g.InputLine, "HINT");
-  EXPECT_EQ(g.Code2, "HI");
-  EXPECT_EQ(g.EndReason, kReasonCheckmate);
-  const std::string rest(6, 'x');  // the prompt clears 74 columns, the entry's rows 62
+  EXPECT_EQ(std::tuple(g.InputLine, g.Code2, g.EndReason),
+            std::tuple("HINT", "HI", kReasonCheckmate));
+  // The prompt clears 74 columns of its rows, the entry's row 23 only 62.
+  const std::string rest(6, 'x');
   EXPECT_EQ(con.rowText(21), Row("  Click Piece and then Destination").substr(0, 74) + rest);
   EXPECT_EQ(con.rowText(22), std::string(74, ' ') + rest);
   EXPECT_EQ(con.rowText(23), std::string(62, ' ') + std::string(18, 'x'));

@@ -1,8 +1,10 @@
 // VOICE and NEW played through the loop with clicks.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "flow_support.h"
-#include "test_support.h"
 
 namespace bdvx {
 namespace {
@@ -19,18 +21,14 @@ TEST(VoiceAndNew, NewGameKeepsTheChosenVoice) {
 
   std::vector<SoundEvent> cues;
   for (const SoundEvent& s : con.sounds()) {
-    if (s.path.find("/splash.wav") != std::string::npos ||
-        s.path.find("/awesome.wav") != std::string::npos) {
-      cues.push_back(s);
-    }
+    const bool cue = s.path.find("/splash.wav") != std::string::npos ||
+                     s.path.find("/awesome.wav") != std::string::npos;
+    if (cue) cues.push_back(s);
   }
-  const std::vector<SoundEvent> expected = {{"wav/ENG/splash.wav", false},
-                                            {"wav/ENW/awesome.wav", true},
-                                            {"wav/ENW/splash.wav", false}};
-  EXPECT_EQ(cues, expected);
-  EXPECT_EQ(g.Voice, "ENW");
-  EXPECT_EQ(g.Level, 6);
-  EXPECT_EQ(con.randomizeCount(), 2);
+  EXPECT_EQ(cues, (std::vector<SoundEvent>{{"wav/ENG/splash.wav", false},
+                                           {"wav/ENW/awesome.wav", true},
+                                           {"wav/ENW/splash.wav", false}}));
+  EXPECT_EQ(std::tuple(g.Voice, g.Level, con.randomizeCount()), std::tuple("ENW", 6, 2));
 }
 
 }  // namespace

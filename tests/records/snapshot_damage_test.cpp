@@ -1,182 +1,125 @@
-#include <gtest/gtest.h>
-
-#include "console/virtual_console.h"
-#include "records/snapshot.h"
 #include "records_fixture.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
-
-using test::CrLfLines;
-using test::NewGameState;
-using test::ReadFile;
-using test::TempWorkDir;
 
 // The lines of a sound snapshot of a game in progress, without line ends.
 std::vector<std::string> SoundLines() {
   GameState g = NewGameState();
-  g.CheckState(1, 1) = 3;
-  g.CheckState(1, 2) = 3;
-  g.CheckState(1, 3) = 4;
-  g.CheckState(1, 4) = 1;
-  g.CheckState(1, 5) = 5;
-  g.ComputerCaptureCount = 1;
-  g.ComputerCaptures[1] = "BP";
+  SetCheck(g, 1, {3, 3, 4, 1, 5});
+  SetCaptures(g.ComputerCaptures, g.ComputerCaptureCount, {"BP"});
   EXPECT_TRUE(SaveSnapshot(g));
   return CrLfLines(ReadFile(kSnapshotFileName));
 }
 
-// Loads lines written as a file into a fresh game; expects a refusal naming
-// the line and no field changed.
-void ExpectRefused(const std::vector<std::string>& lines, int badLine,
-                   const std::string& lineEnd = "\r\n") {
-  test::WriteLines(kSnapshotFileName, lines, lineEnd);
-  VirtualConsole con;
-  con.locate(23, 1);
-  con.print(std::string(79, 'x'));  // an older message on the row
-  GameState g = NewGameState();
-  g.MoveNumber = 5;
-  g.Points = 2;
-  g.ElapsedMinutes = 3;
-  const GameState before = g;
-
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Refused);
-  const std::string message = "  Snapshot BDVXSNAP.TXT is damaged: line " + std::to_string(badLine);
-  EXPECT_EQ(con.rowText(23), message + std::string(80 - message.size(), ' '));
-
-  EXPECT_EQ(g.SquareText, before.SquareText);
-  EXPECT_EQ(g.CheckState, before.CheckState);
-  EXPECT_EQ(g.PlayerCaptures, before.PlayerCaptures);
-  EXPECT_EQ(g.ComputerCaptures, before.ComputerCaptures);
-  EXPECT_EQ(g.PlayerCaptureCount, before.PlayerCaptureCount);
-  EXPECT_EQ(g.ComputerCaptureCount, before.ComputerCaptureCount);
-  EXPECT_EQ(g.PlayerLetter, before.PlayerLetter);
-  EXPECT_EQ(g.LastMoverSide, before.LastMoverSide);
-  EXPECT_EQ(g.ComputerSide, before.ComputerSide);
-  EXPECT_EQ(g.MoveNumber, 5);
-  EXPECT_EQ(g.Points, 2);
-  EXPECT_EQ(g.ElapsedMinutes, 3);
-  EXPECT_EQ(g.BlackQueenSideOK + g.WhiteQueenSideOK + g.BlackKingSideOK + g.WhiteKingSideOK, 4);
-}
-
-// The sound lines with one line replaced.
+// The sound lines with one line (numbered from 1) replaced.
 std::vector<std::string> WithLine(int line, const std::string& text) {
   auto lines = SoundLines();
   lines[static_cast<std::size_t>(line - 1)] = text;
   return lines;
 }
 
-TEST(SnapshotDamage, FileCutShortIsRefusedAtTheFirstMissingLine) {
-  TempWorkDir dir;
+// Loads lines written as a file into a game; expects a refusal naming the
+// line, in place of an older message on row 23, and no field changed.
+void ExpectRefused(const std::vector<std::string>& lines, int badLine,
+                   const std::string& lineEnd = "\r\n") {
+  WriteLines(kSnapshotFileName, lines, lineEnd);
+  VirtualConsole con;
+  con.locate(23, 1);
+  con.print(std::string(79, 'x'));
+  GameState g = NewGameState();
+  std::tie(g.MoveNumber, g.Points, g.ElapsedMinutes) = std::tuple(5, 2, 3);  // not the file's
+  const GameState before = g;
+
+  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Refused);
+  const std::string message = "  Snapshot BDVXSNAP.TXT is damaged: line " + std::to_string(badLine);
+  EXPECT_EQ(con.rowText(23), message + std::string(80 - message.size(), ' '));
+  ExpectSameSnapshotFields(g, before);
+  EXPECT_EQ(CastlingFlags(g), (std::array<int, 4>{1, 1, 1, 1}));
+}
+
+// Each case replaces one line of a sound file; the load names that line.
+void ExpectEachRefused(const std::vector<std::pair<int, std::string>>& cases) {
+  for (const auto& [line, text] : cases) {
+    SCOPED_TRACE(testing::Message() << "line " << line << " \"" << text.substr(0, 20) << '"');
+    ExpectRefused(WithLine(line, text), line);
+  }
+}
+
+using SnapshotDamage = RecordsTest;
+
+TEST_F(SnapshotDamage, FileCutShortIsRefusedAtTheFirstMissingLine) {
   const auto lines = SoundLines();
   for (int kept : {0, 1, 40, 76, 86, 116}) {
     SCOPED_TRACE(kept);
     ExpectRefused({lines.begin(), lines.begin() + kept}, kept + 1);
   }
   // Cut inside line 117: the minutes are there, only the line end is missing.
-  test::WriteLines(kSnapshotFileName, {lines.begin(), lines.begin() + 116});
-  FILE* file = std::fopen(kSnapshotFileName.c_str(), "ab");
-  std::fputs(" 0", file);
-  std::fclose(file);
-  VirtualConsole con;
-  GameState g = NewGameState();
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Loaded);
+  WriteLines(kSnapshotFileName, {lines.begin(), lines.begin() + 116});
+  std::ofstream(kSnapshotFileName, std::ios::app | std::ios::binary) << " 0";
+  LoadedGame();
 }
 
-TEST(SnapshotDamage, SidesColourAndCastlingMustBeTheirFewValues) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(76, "X"), 76);
-  ExpectRefused(WithLine(76, "W "), 76);
-  ExpectRefused(WithLine(76, ""), 76);
-  ExpectRefused(WithLine(77, " 0"), 77);
-  ExpectRefused(WithLine(77, " 2"), 77);
-  ExpectRefused(WithLine(78, "garbage"), 78);  // no number reads as 0
-  ExpectRefused(WithLine(78, "-7"), 78);
-  for (int line = 81; line <= 84; ++line) {
-    ExpectRefused(WithLine(line, " 2"), line);
-    ExpectRefused(WithLine(line, "-1"), line);
-  }
+TEST_F(SnapshotDamage, SidesColourAndCastlingMustBeTheirFewValues) {
+  ExpectEachRefused({{76, "X"}, {76, "W "}, {76, ""}, {77, " 0"}, {77, " 2"},
+                     {78, "garbage"},  // no number reads as 0
+                     {78, "-7"}});
+  for (int line = 81; line <= 84; ++line) ExpectEachRefused({{line, " 2"}, {line, "-1"}});
 }
 
-TEST(SnapshotDamage, CaptureCountsMustFitTheLists) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(85, " 16"), 85);
-  ExpectRefused(WithLine(86, "-1"), 86);
-  ExpectRefused(WithLine(86, " 99999999999999999999"), 86);
+TEST_F(SnapshotDamage, CaptureCountsMustFitTheLists) {
+  ExpectEachRefused({{85, " 16"}, {86, "-1"}, {86, " 99999999999999999999"}});
 }
 
-TEST(SnapshotDamage, CheckRecordsNameAPieceOnTheBoard) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(66, " 2"), 66);   // magnitude 2 names no piece
-  ExpectRefused(WithLine(67, "-99"), 67);
-  ExpectRefused(WithLine(68, " 9"), 68);   // checking piece off the board
-  ExpectRefused(WithLine(74, " 0"), 74);   // king's column off the board
+TEST_F(SnapshotDamage, CheckRecordsNameAPieceOnTheBoard) {
+  ExpectEachRefused({
+      {66, " 2"},  // magnitude 2 names no piece
+      {67, "-99"},
+      {68, " 9"},  // checking piece off the board
+      {74, " 0"},  // king's column off the board
+  });
   // An empty record's squares are not looked at.
-  test::WriteLines(kSnapshotFileName, WithLine(69, " 42"));
-  VirtualConsole con;
-  GameState g = NewGameState();
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Loaded);
+  WriteLines(kSnapshotFileName, WithLine(69, " 42"));
+  const GameState g = LoadedGame();
   EXPECT_EQ(g.CheckState(2, 2), 42);
   EXPECT_EQ(g.CheckState(1, 1), 3);
 }
 
-TEST(SnapshotDamage, TextsMustBeTwoPlainCharacters) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(2, "B"), 2);
-  ExpectRefused(WithLine(30, "WPX"), 30);
-  ExpectRefused(WithLine(65, ""), 65);
-  ExpectRefused(WithLine(87, "B"), 87);
-  ExpectRefused(WithLine(116, "   "), 116);
+TEST_F(SnapshotDamage, TextsMustBeTwoPlainCharacters) {
+  ExpectEachRefused({{2, "B"}, {30, "WPX"}, {65, ""}, {87, "B"}, {116, "   "}});
 }
 
-TEST(SnapshotDamage, NumbersBeyondAnyGameAreRefused) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(79, " 2147483648"), 79);
-  ExpectRefused(WithLine(80, "-1000001"), 80);
-  ExpectRefused(WithLine(117, "-1"), 117);
-  ExpectRefused(WithLine(117, " 40000000"), 117);
+TEST_F(SnapshotDamage, NumbersBeyondAnyGameAreRefused) {
+  ExpectEachRefused({{79, " 2147483648"}, {80, "-1000001"}, {117, "-1"}, {117, " 40000000"}});
 }
 
-TEST(SnapshotDamage, FirstDamagedLineIsNamedAlsoWithLineFeeds) {
-  TempWorkDir dir;
+TEST_F(SnapshotDamage, FirstDamagedLineIsNamedAlsoWithLineFeeds) {
   auto lines = WithLine(100, "?");
   lines[84] = " 20";
   ExpectRefused(lines, 85, "\n");
 }
 
-TEST(SnapshotDamage, EscapeSequencesNeverReachTheScreen) {
-  TempWorkDir dir;
-  // In a capture slot, which the board display would print.
-  ExpectRefused(WithLine(88, "\x1b["), 88);
-  ExpectRefused(WithLine(20, "\x07\x07"), 20);
-  ExpectRefused(WithLine(90, "\xc3\xa9"), 90);
+TEST_F(SnapshotDamage, EscapeSequencesNeverReachTheScreen) {
+  // In a capture slot, which the board display would print, or on the board.
+  ExpectEachRefused({{88, "\x1b["}, {20, "\x07\x07"}, {90, "\xc3\xa9"}});
   // In the header, which is never shown: the load goes on.
-  auto lines = SoundLines();
-  lines[0] = "\x1b]0;title\x07\x1b[2J";
-  test::WriteLines(kSnapshotFileName, lines);
-  VirtualConsole con;
-  GameState g = NewGameState();
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Loaded);
+  WriteLines(kSnapshotFileName, WithLine(1, "\x1b]0;title\x07\x1b[2J"));
+  LoadedGame();
   for (int row = 1; row <= 24; ++row) EXPECT_EQ(con.rowText(row).find('?'), std::string::npos);
 }
 
-TEST(SnapshotDamage, OverlongLineIsRefusedWithoutReadingOn) {
-  TempWorkDir dir;
-  ExpectRefused(WithLine(1, std::string(100000, 'A')), 1);
-  ExpectRefused(WithLine(79, " 5" + std::string(5000, ' ')), 79);
+TEST_F(SnapshotDamage, OverlongLineIsRefusedWithoutReadingOn) {
+  ExpectEachRefused({{1, std::string(100000, 'A')}, {79, " 5" + std::string(5000, ' ')}});
 }
 
-TEST(SnapshotDamage, SomethingOtherThanAFileCannotBeOpened) {
-  TempWorkDir dir;
+TEST_F(SnapshotDamage, SomethingOtherThanAFileCannotBeOpened) {
   std::filesystem::create_directory(kSnapshotFileName);
-  VirtualConsole con;
   GameState g = NewGameState();
   EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Missing);
   EXPECT_EQ(con.textAt(23, 1, 34), "  Cannot find or Open BDVXSNAP.TXT");
 }
 
-TEST(SnapshotDamage, SaveRefusesToWriteWhatCouldNotBeLoaded) {
-  TempWorkDir dir;
+TEST_F(SnapshotDamage, SaveRefusesToWriteWhatCouldNotBeLoaded) {
   GameState g = NewGameState();
   ASSERT_TRUE(SaveSnapshot(g));
   const std::string earlier = ReadFile(kSnapshotFileName);
@@ -186,4 +129,4 @@ TEST(SnapshotDamage, SaveRefusesToWriteWhatCouldNotBeLoaded) {
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

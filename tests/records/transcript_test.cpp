@@ -1,131 +1,93 @@
-#include <gtest/gtest.h>
-
-#include "console/virtual_console.h"
-#include "records/transcript.h"
 #include "records_fixture.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
 
-using test::CrLfLines;
-using test::NewGameState;
-using test::ReadFile;
-using test::TempWorkDir;
-
-// Records half-move i as the history of the move execution does.
-void RecordMove(GameState& g, int i, const std::string& code2, const std::string& pieceWords,
-                const std::string& fromDescriptive, const std::string& fromDigits,
-                const std::string& toDescriptive, const std::string& toDigits) {
-  g.HistPiece(i, kDescriptive) = code2;
-  g.HistPiece(i, kRowCol) = pieceWords;
-  g.HistFrom(i, kDescriptive) = fromDescriptive;
-  g.HistFrom(i, kRowCol) = fromDigits;
-  g.HistTo(i, kDescriptive) = toDescriptive;
-  g.HistTo(i, kRowCol) = toDigits;
+// Records half-move i as the move execution does: piece, source and
+// destination, each in descriptive form and then in the row-col form.
+void RecordMove(GameState& g, int i, const std::array<std::string, 6>& texts) {
+  HistoryTable* tables[] = {&g.HistPiece, &g.HistFrom, &g.HistTo};
+  for (int k = 0; k < 6; ++k) (*tables[k / 2])(i, k % 2 == 0 ? kDescriptive : kRowCol) = texts[k];
   g.HistoryCount = i;
 }
 
-std::vector<std::string> WriteAndRead(VirtualConsole& con, const GameState& g,
-                                      const std::string& reason) {
-  EXPECT_TRUE(WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
-                              g.HistTo, g.ElapsedMinutes, reason));
-  return CrLfLines(ReadFile(TranscriptFileName(con)));
-}
+const std::array<std::string, 6> kPawnMove = {"WP", "WHITE PAWN  ", " K2", "75", " K4", "55"};
 
-TEST(Transcript, FileNameCarriesTheConsoleDate) {
-  VirtualConsole con;
+class Transcript : public RecordsTest {
+ protected:
+  // Writes the game's transcript and returns its lines.
+  std::vector<std::string> WriteAndRead(const GameState& g, const std::string& reason) {
+    EXPECT_TRUE(WriteTranscriptOf(con, g, reason));
+    return CrLfLines(ReadFile(TranscriptFileName(con)));
+  }
+};
+
+TEST_F(Transcript, FileNameCarriesTheConsoleDate) {
   con.setDate("12-05-2026");
   EXPECT_EQ(TranscriptFileName(con), "BDVXHIST12-05-2026.TXT");
 }
 
-TEST(Transcript, EmptyHistoryGivesTheOpeningAndTwoClosedLists) {
-  TempWorkDir dir;
-  VirtualConsole con;
+TEST_F(Transcript, EmptyHistoryGivesTheOpeningAndTwoClosedLists) {
   con.setDate("12-05-2026");
   con.setTime("09:08:07");
   GameState g = NewGameState();
   g.ElapsedMinutes = 7;
-  const auto lines = WriteAndRead(con, g, kReasonCheckmate);
+  const auto lines = WriteAndRead(g, kReasonCheckmate);
 
   ASSERT_EQ(lines.size(), 24u);
   EXPECT_EQ(lines[0].rfind("BRANDOVEX REGISTER", 0), 0u);
-  EXPECT_EQ(lines[1], " ");
-  EXPECT_EQ(lines[2], "  BOARD POSITIONS AT: 12-05-2026  09:08:07");
-  EXPECT_EQ(lines[3], " ");
-  EXPECT_EQ(lines[4], "         Game Length: 7 minutes.");
-  EXPECT_EQ(lines[5], " ");
-  EXPECT_EQ(lines[6], "        a  b  c  d  e  f  g  h");
-  EXPECT_EQ(lines[7], "        1  2  3  4  5  6  7  8");
-  EXPECT_EQ(lines[16], "        1  2  3  4  5  6  7  8");
-  EXPECT_EQ(lines[17], "        a  b  c  d  e  f  g  h");
-  EXPECT_EQ(lines[18], " ");
-  EXPECT_EQ(lines[19], "  CHECKMATE");
-  EXPECT_EQ(lines[20], "********* END OF MOVE HISTORY (DESCRIPTIVE FORM) ****************");
-  EXPECT_EQ(lines[21], " ");
-  EXPECT_EQ(lines[22], "  CHECKMATE");
-  EXPECT_EQ(lines[23], "********* END OF MOVE HISTORY (ARRAY FORMAT) ****************");
+  ExpectLinesAt(lines, 2,
+                {" ", "  BOARD POSITIONS AT: 12-05-2026  09:08:07", " ",
+                 "         Game Length: 7 minutes.", " ", "        a  b  c  d  e  f  g  h",
+                 "        1  2  3  4  5  6  7  8"});
+  ExpectLinesAt(lines, 17,
+                {"        1  2  3  4  5  6  7  8", "        a  b  c  d  e  f  g  h", " ",
+                 "  CHECKMATE", "********* END OF MOVE HISTORY (DESCRIPTIVE FORM) ****************",
+                 " ", "  CHECKMATE",
+                 "********* END OF MOVE HISTORY (ARRAY FORMAT) ****************"});
 }
 
-TEST(Transcript, StartingPositionRowsStandUnderTheLetters) {
-  TempWorkDir dir;
-  VirtualConsole con;
-  const auto lines = WriteAndRead(con, NewGameState(), kReasonDraw);
-  ASSERT_GE(lines.size(), 19u);
-  EXPECT_EQ(lines[8], "  1 *** BR BN BB BQ BK BB BN BR ***  1");
-  EXPECT_EQ(lines[9], "  2 *** BP BP BP BP BP BP BP BP ***  2");
-  EXPECT_EQ(lines[10], "  3 ***    ::    ::    ::    :: ***  3");
-  EXPECT_EQ(lines[11], "  4 *** ::    ::    ::    ::    ***  4");
-  EXPECT_EQ(lines[15], "  8 *** WR WN WB WQ WK WB WN WR ***  8");
+TEST_F(Transcript, StartingPositionRowsStandUnderTheLetters) {
+  const auto lines = WriteAndRead(NewGameState(), kReasonDraw);
   // The square texts start at character 9 and follow every three characters.
-  for (int col = 0; col < 8; ++col) {
-    EXPECT_EQ(lines[15][8 + 3 * col], 'W');
-    EXPECT_EQ(lines[6][8 + 3 * col], 'a' + col);
-  }
+  ExpectLinesAt(lines, 7,
+                {"        a  b  c  d  e  f  g  h", "        1  2  3  4  5  6  7  8",
+                 "  1 *** BR BN BB BQ BK BB BN BR ***  1",
+                 "  2 *** BP BP BP BP BP BP BP BP ***  2",
+                 "  3 ***    ::    ::    ::    :: ***  3",
+                 "  4 *** ::    ::    ::    ::    ***  4"});
+  ExpectLinesAt(lines, 16, {"  8 *** WR WN WB WQ WK WB WN WR ***  8"});
 }
 
-TEST(Transcript, MovesInBothFormsWithTheirNumbers) {
-  TempWorkDir dir;
-  VirtualConsole con;
+TEST_F(Transcript, MovesInBothFormsWithTheirNumbers) {
   GameState g = NewGameState();
-  RecordMove(g, 1, "WP", "WHITE PAWN  ", " K2", "75", " K4", "55");
-  RecordMove(g, 2, "BN", "BLACK KNIGHT", "QN1", "12", "QB3", "33");
-  const auto lines = WriteAndRead(con, g, kReasonResigned);
+  RecordMove(g, 1, kPawnMove);
+  RecordMove(g, 2, {"BN", "BLACK KNIGHT", "QN1", "12", "QB3", "33"});
+  const auto lines = WriteAndRead(g, kReasonResigned);
 
   ASSERT_EQ(lines.size(), 28u);
-  EXPECT_EQ(lines[19], "  WP- K4   (from  K2)   1");
-  EXPECT_EQ(lines[20], "  BN-QB3   (from QN1)   2");
-  EXPECT_EQ(lines[21], "  RESIGNED ");
-  EXPECT_EQ(lines[23], " ");
-  EXPECT_EQ(lines[24], "  WHITE PAWN   at (75) moved to (55)   1");
-  EXPECT_EQ(lines[25], "  BLACK KNIGHT at (12) moved to (33)   2");
-  EXPECT_EQ(lines[26], "  RESIGNED ");
+  ExpectLinesAt(lines, 20,
+                {"  WP- K4   (from  K2)   1", "  BN-QB3   (from QN1)   2", "  RESIGNED "});
+  ExpectLinesAt(lines, 24,
+                {" ", "  WHITE PAWN   at (75) moved to (55)   1",
+                 "  BLACK KNIGHT at (12) moved to (33)   2", "  RESIGNED "});
 }
 
-TEST(Transcript, UserExitReasonHasTwoLeadingBlanks) {
-  TempWorkDir dir;
-  VirtualConsole con;
-  const auto lines = WriteAndRead(con, NewGameState(), kReasonUserExit);
+TEST_F(Transcript, UserExitReasonHasTwoLeadingBlanks) {
+  const auto lines = WriteAndRead(NewGameState(), kReasonUserExit);
   ASSERT_EQ(lines.size(), 24u);
   EXPECT_EQ(lines[19], "  USEREXIT");
   EXPECT_EQ(lines[22], "  USEREXIT");
 }
 
-TEST(Transcript, SecondWriteOfTheDayReplacesTheFirst) {
-  TempWorkDir dir;
-  VirtualConsole con;
+TEST_F(Transcript, SecondWriteOfTheDayReplacesTheFirst) {
   GameState g = NewGameState();
-  RecordMove(g, 1, "WP", "WHITE PAWN  ", " K2", "75", " K4", "55");
-  WriteAndRead(con, g, kReasonSnapshot);
+  RecordMove(g, 1, kPawnMove);
+  WriteAndRead(g, kReasonSnapshot);
   g.HistoryCount = 0;
-  const auto lines = WriteAndRead(con, g, kReasonUserExit);
-  EXPECT_EQ(lines.size(), 24u);
-  // Only the day's file is left: no temporary beside it.
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    ++files;
-  }
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(WriteAndRead(g, kReasonUserExit).size(), 24u);
+  EXPECT_EQ(CountEntries(dir.path()), 1);  // no temporary beside the day's file
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

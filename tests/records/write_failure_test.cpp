@@ -1,59 +1,37 @@
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
 
-#include "console/virtual_console.h"
-#include "records/file_error.h"
-#include "records/scorecard.h"
-#include "records/snapshot.h"
-#include "records/transcript.h"
 #include "records_fixture.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
 
-using test::NewGameState;
-using test::ReadFile;
-using test::TempWorkDir;
-
-int EntriesIn(const std::filesystem::path& dir) {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++count;
-  return count;
-}
-
-bool WriteTranscriptOf(Console& con, const GameState& g) {
-  return WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom, g.HistTo,
-                         g.ElapsedMinutes, kReasonSnapshot);
+// Records a checkmate by the player after `moves` moves.
+bool RecordWin(Console& con, int moves = 20) {
+  return RecordScore(con, moves, 0, kPawn, kBlack, 20, 5, kReasonCheckmate);
 }
 
 // Lets files of this process grow to at most `bytes` while alive; a write
 // beyond fails as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) : previousHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit = {bytes, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
   }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
+  void (*previousHandler)(int);
+  rlimit saved{};
 };
 
-TEST(WriteFailure, MessageClearsTheRow) {
-  VirtualConsole con;
+using WriteFailure = RecordsTest;
+
+TEST_F(WriteFailure, MessageClearsTheRow) {
   con.locate(23, 1);
   con.print(std::string(80, 'x'));
   ShowWriteFailure(con, 23, "BDVXSNAP.TXT");
@@ -62,27 +40,21 @@ TEST(WriteFailure, MessageClearsTheRow) {
   EXPECT_EQ(con.screen().cursorRow(), 24);
 }
 
-TEST(WriteFailure, DirectoryInTheWayOfEveryFile) {
-  TempWorkDir dir;
-  VirtualConsole con;
+TEST_F(WriteFailure, DirectoryInTheWayOfEveryFile) {
   const GameState g = NewGameState();
-  std::filesystem::create_directory(kSnapshotFileName);
-  std::filesystem::create_directory(TranscriptFileName(con));
-  std::filesystem::create_directory(kScorecardFileName);
-
+  for (const std::string& name : {kSnapshotFileName, TranscriptFileName(con), kScorecardFileName}) {
+    std::filesystem::create_directory(name);
+  }
   EXPECT_FALSE(SaveSnapshot(g));
   EXPECT_FALSE(WriteTranscriptOf(con, g));
-  EXPECT_FALSE(RecordScore(con, 20, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
-  // The rating lines are shown all the same.
+  EXPECT_FALSE(RecordWin(con));
+  // The rating lines are shown all the same, and no temporary file is left.
   EXPECT_NE(con.rowText(1).find("YOU must be a"), std::string::npos);
-  // No temporary files are left beside them.
-  EXPECT_EQ(EntriesIn(dir.path()), 3);
+  EXPECT_EQ(CountEntries(dir.path()), 3);
 }
 
-TEST(WriteFailure, ReadOnlyDirectory) {
+TEST_F(WriteFailure, ReadOnlyDirectory) {
   if (geteuid() == 0) GTEST_SKIP() << "directory permissions do not bind the superuser";
-  TempWorkDir dir;
-  VirtualConsole con;
   GameState g = NewGameState();
   ASSERT_TRUE(SaveSnapshot(g));
   const std::string earlier = ReadFile(kSnapshotFileName);
@@ -91,50 +63,42 @@ TEST(WriteFailure, ReadOnlyDirectory) {
   g.MoveNumber = 9;
   EXPECT_FALSE(SaveSnapshot(g));
   EXPECT_FALSE(WriteTranscriptOf(con, g));
-  EXPECT_FALSE(RecordScore(con, 20, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
+  EXPECT_FALSE(RecordWin(con));
   EXPECT_EQ(ReadFile(kSnapshotFileName), earlier);
 }
 
-TEST(WriteFailure, FullDiskKeepsThePreviousFiles) {
-  TempWorkDir dir;
-  VirtualConsole con;
+TEST_F(WriteFailure, FullDiskKeepsThePreviousFiles) {
   GameState g = NewGameState();
   ASSERT_TRUE(SaveSnapshot(g));
   ASSERT_TRUE(WriteTranscriptOf(con, g));
   const std::string snapshot = ReadFile(kSnapshotFileName);
   const std::string transcript = ReadFile(TranscriptFileName(con));
-
   g.MoveNumber = 9;
-  g.HistoryCount = 0;
   {
     FileSizeLimit limit(100);
     EXPECT_FALSE(SaveSnapshot(g));
     EXPECT_FALSE(WriteTranscriptOf(con, g));
-    // A new scorecard whose header cannot be written is not left half made.
-    EXPECT_FALSE(RecordScore(con, 20, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
+    EXPECT_FALSE(RecordWin(con));  // a new scorecard without its header is not left half made
   }
   EXPECT_EQ(ReadFile(kSnapshotFileName), snapshot);
   EXPECT_EQ(ReadFile(TranscriptFileName(con)), transcript);
   EXPECT_FALSE(std::filesystem::exists(kScorecardFileName));
-  EXPECT_EQ(EntriesIn(dir.path()), 2);
-
+  EXPECT_EQ(CountEntries(dir.path()), 2);
   // Once there is room again the next game creates the scorecard afresh.
-  EXPECT_TRUE(RecordScore(con, 20, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
-  EXPECT_EQ(test::CrLfLines(ReadFile(kScorecardFileName)).size(), 4u);
+  EXPECT_TRUE(RecordWin(con));
+  EXPECT_EQ(CrLfLines(ReadFile(kScorecardFileName)).size(), 4u);
 }
 
-TEST(WriteFailure, FullDiskLosesOnlyTheNewScorecardLine) {
-  TempWorkDir dir;
-  VirtualConsole con;
-  ASSERT_TRUE(RecordScore(con, 20, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
+TEST_F(WriteFailure, FullDiskLosesOnlyTheNewScorecardLine) {
+  ASSERT_TRUE(RecordWin(con));
   const std::string earlier = ReadFile(kScorecardFileName);
   {
     FileSizeLimit limit(earlier.size() + 10);
-    EXPECT_FALSE(RecordScore(con, 30, 0, kPawn, kBlack, 20, 5, kReasonCheckmate));
+    EXPECT_FALSE(RecordWin(con, 30));
   }
   // What was there before is all still there, and no part of a line follows.
   EXPECT_EQ(ReadFile(kScorecardFileName), earlier);
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

@@ -1,87 +1,68 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+
 #include "console/virtual_console.h"
 #include "placed_board.h"
 #include "rules/check.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
 
-using test::Placing;
+struct MateCase { std::string pieces; int attacker, attackerSquare, kingSquare; bool mate; };
 
-bool Mate(Board board, int attacker, int attackerRow, int attackerCol, int kingRow, int kingCol) {
-  VirtualConsole con;
-  const Board before = board;
-  const bool mate = TestCheckmate(con, board, PawnJumpRecord{}, attacker, attackerRow,
-                                  attackerCol, kingRow, kingCol);
-  EXPECT_EQ(board, before);  // every trial square is put back
-  return mate;
+// Each case is mate or not, and every trial square is put back.
+void ExpectMates(std::initializer_list<MateCase> cases) {
+  for (const MateCase& c : cases) {
+    VirtualConsole con;
+    Board board = Pieces(c.pieces);
+    EXPECT_EQ(TestCheckmate(con, board, PawnJumpRecord{}, c.attacker, RowOf(c.attackerSquare),
+                            ColOf(c.attackerSquare), RowOf(c.kingSquare), ColOf(c.kingSquare)),
+              c.mate) << c.pieces;
+    EXPECT_EQ(Listed(board), Listed(Pieces(c.pieces))) << c.pieces;
+  }
 }
 
 // Black king hemmed in by its own pawns, White rook checking along row 1.
-Board BackRowMate() {
-  return Placing({{1, 7, -10}, {2, 6, -1}, {2, 7, -1}, {2, 8, -1}, {1, 1, 5}, {8, 5, 10}});
-}
+const std::string kBackRow = "17k 26p 27p 28p 11R 85K";
 
 TEST(TestCheckmate, BackRowMateAndItsBlock) {
   // (1, 8) passes the attack scan (the king hides the line) but the trial
   // with the king on it finds the rook's check.
-  EXPECT_TRUE(Mate(BackRowMate(), 5, 1, 1, 1, 7));
-
-  Board board = BackRowMate();
-  board(2, 2) = -5;  // can step between on (1, 2)
-  EXPECT_FALSE(Mate(board, 5, 1, 1, 1, 7));
-  board = BackRowMate();
-  board(3, 1) = -5;  // can take the rook
-  EXPECT_FALSE(Mate(board, 5, 1, 1, 1, 7));
-  board = BackRowMate();
-  board(2, 8) = 0;  // a way out
-  EXPECT_FALSE(Mate(board, 5, 1, 1, 1, 7));
-  board = BackRowMate();
-  board(2, 7) = 0;
-  board(3, 7) = 5;  // (2, 7) is open but covered by the second rook
-  EXPECT_TRUE(Mate(board, 5, 1, 1, 1, 7));
+  ExpectMates({{kBackRow, 5, 11, 17, true},
+               {kBackRow + " 22r", 5, 11, 17, false},  // can step between on (1, 2)
+               {kBackRow + " 31r", 5, 11, 17, false},  // can take the rook
+               {kBackRow + " 28.", 5, 11, 17, false},  // a way out
+               // (2, 7) is open but covered by the second rook.
+               {kBackRow + " 27. 37R", 5, 11, 17, true}});
 }
 
 TEST(TestCheckmate, KingTakesTheChecker) {
-  Board board = BackRowMate();
-  board(1, 1) = 0;
-  board(1, 6) = 5;  // next to the king, unprotected
-  EXPECT_FALSE(Mate(board, 5, 1, 6, 1, 7));
-  board(1, 1) = 5;  // now protected along row 1
-  EXPECT_TRUE(Mate(board, 5, 1, 6, 1, 7));
+  ExpectMates({{kBackRow + " 11. 16R", 5, 16, 17, false},  // next to the king, unprotected
+               {kBackRow + " 16R", 5, 16, 17, true}});      // protected along row 1
 }
 
 TEST(TestCheckmate, KnightCheckIsAnsweredOnlyByKingOrCapture) {
   // Smothered: the king's neighbours are its own pieces.
-  const Board smothered = Placing({{1, 8, -10}, {1, 7, -5}, {2, 7, -1}, {2, 8, -1},
-                                   {2, 6, 3}, {8, 1, 10}});
-  EXPECT_TRUE(Mate(smothered, 3, 2, 6, 1, 8));
-  Board board = smothered;
-  board(1, 5) = -4;  // a bishop can take the knight
-  EXPECT_FALSE(Mate(board, 3, 2, 6, 1, 8));
-  board = smothered;
-  board(1, 7) = 0;  // the king can step aside
-  EXPECT_FALSE(Mate(board, 3, 2, 6, 1, 8));
+  const std::string smothered = "18k 17r 27p 28p 26N 81K";
+  ExpectMates({{smothered, 3, 26, 18, true},
+               {smothered + " 15b", 3, 26, 18, false},  // a bishop can take the knight
+               {smothered + " 17.", 3, 26, 18, false}});  // the king can step aside
 }
 
 TEST(TestCheckmate, APinnedDefenderIsDropped) {
   // The Black knight could step between on (1, 6), but a White rook on
   // column 8 pins it to its king.
-  const Board pinned = Placing({{1, 8, -10}, {2, 7, -1}, {2, 8, -3}, {1, 1, 5}, {5, 8, 5},
-                                {8, 1, 10}});
-  EXPECT_TRUE(Mate(pinned, 5, 1, 1, 1, 8));
-  Board board = pinned;
-  board(5, 8) = 0;
-  EXPECT_FALSE(Mate(board, 5, 1, 1, 1, 8));
+  ExpectMates({{"18k 27p 28n 11R 58R 81K", 5, 11, 18, true},
+               {"18k 27p 28n 11R 81K", 5, 11, 18, false}});
 }
 
 TEST(TestCheckmate, ATakingPawnThatPromotesIsNotCounted) {
   // Only an ordinary move (1) counts as taking the checker; the pawn's
   // capture onto its far row gives 2.
-  const Board board = Placing({{8, 8, -10}, {8, 7, 5}, {6, 6, 3}, {7, 6, -1}, {1, 1, 10}});
-  EXPECT_TRUE(Mate(board, 5, 8, 7, 8, 8));
+  ExpectMates({{"88k 87R 66N 76p 11K", 5, 87, 88, true}});
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

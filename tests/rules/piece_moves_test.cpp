@@ -1,216 +1,174 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "placed_board.h"
 #include "rules/piece_moves.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
 
-using test::Placing;
+constexpr int kUntouched = -7;  // what Rule puts in result before asking
+constexpr int kAnyFlag = -1;    // a case that does not look at the flag coming out
+
+struct Step { int result, flag; };
 
 // The rule's answer for a step, with the capture flag going in and out.
-int Rule(int piece, int fromRow, int fromCol, int toRow, int toCol, int flag = 0,
-         int castleAllowed = 0, int* flagOut = nullptr) {
-  int result = -7;
-  TestPieceMove(piece, fromRow, fromCol, toRow, toCol, result, flag, castleAllowed);
-  if (flagOut != nullptr) *flagOut = flag;
-  return result;
+Step Rule(int piece, int from, int to, int flag = 0, int castleAllowed = 0) {
+  int result = kUntouched;
+  TestPieceMove(piece, RowOf(from), ColOf(from), RowOf(to), ColOf(to), result, flag,
+                castleAllowed);
+  return {result, flag};
 }
 
-TEST(TestPieceMove, EmptyCodeWritesNothing) {
-  int result = 42;
-  int flag = 1;
-  TestPieceMove(0, 7, 5, 5, 5, result, flag, 1);
-  EXPECT_EQ(result, 42);
-  EXPECT_EQ(flag, 1);
+struct RuleCase { int piece, from, to, result, flagIn = 0, castle = 0, flagOut = kAnyFlag; };
+
+void ExpectRules(std::initializer_list<RuleCase> cases) {
+  for (const RuleCase& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.piece << " " << c.from << "-" << c.to);
+    const Step step = Rule(c.piece, c.from, c.to, c.flagIn, c.castle);
+    EXPECT_EQ(step.result, c.result);
+    if (c.flagOut != kAnyFlag) { EXPECT_EQ(step.flag, c.flagOut) << "flag"; }
+  }
 }
+
+TEST(TestPieceMove, EmptyCodeWritesNothing) { ExpectRules({{0, 75, 55, kUntouched, 1, 1, 1}}); }
 
 TEST(TestPieceMove, CodesThatNameNoPieceNeverMove) {
   for (int code : {2, 6, 7, 8, 11, -2, -6, -8, -11, 99}) {
-    EXPECT_EQ(Rule(code, 4, 4, 5, 5), kRuleNeverMoves) << code;
-    EXPECT_EQ(Rule(code, 4, 4, 4, 5), kRuleNeverMoves) << code;
+    EXPECT_EQ(Rule(code, 44, 55).result, kRuleNeverMoves) << code;
+    EXPECT_EQ(Rule(code, 44, 45).result, kRuleNeverMoves) << code;
   }
 }
 
 TEST(TestPieceMove, PawnSteps) {
-  int flag = 0;
-  EXPECT_EQ(Rule(1, 7, 5, 5, 5, 0, 0, &flag), kRuleOrdinary);
-  EXPECT_EQ(flag, kCapturePawnJump);
-  EXPECT_EQ(Rule(1, 6, 5, 4, 5, 0, 0, &flag), kRuleNotAMove);
-  EXPECT_EQ(flag, kCaptureNone);
-  EXPECT_EQ(Rule(-1, 2, 3, 4, 3, 0, 0, &flag), kRuleOrdinary);
-  EXPECT_EQ(flag, kCapturePawnJump);
-  EXPECT_EQ(Rule(-1, 3, 3, 5, 3), kRuleNotAMove);
-  EXPECT_EQ(Rule(1, 7, 5, 6, 5), kRuleOrdinary);
-  EXPECT_EQ(Rule(-1, 4, 5, 5, 5), kRuleOrdinary);
-  // Backward and sideways steps.
-  EXPECT_EQ(Rule(1, 6, 5, 7, 5), kRuleNotAMove);
-  EXPECT_EQ(Rule(-1, 5, 5, 4, 5), kRuleNotAMove);
-  EXPECT_EQ(Rule(1, 6, 5, 6, 6, 1), kRuleNotAMove);
-  // Diagonal only with the capture flag, and never two squares.
-  EXPECT_EQ(Rule(1, 6, 5, 5, 6, 0), kRuleNotAMove);
-  EXPECT_EQ(Rule(1, 6, 5, 5, 6, 1), kRuleOrdinary);
-  EXPECT_EQ(Rule(-1, 2, 5, 4, 7, 1), kRuleNotAMove);
-  // The far row, straight or diagonal.
-  EXPECT_EQ(Rule(1, 2, 4, 1, 4), kRulePromotion);
-  EXPECT_EQ(Rule(1, 2, 4, 1, 3, 1), kRulePromotion);
-  EXPECT_EQ(Rule(-1, 7, 4, 8, 4), kRulePromotion);
+  ExpectRules({
+      // Two squares only from the home row, marked in the capture flag.
+      {1, 75, 55, kRuleOrdinary, 0, 0, kCapturePawnJump},
+      {1, 65, 45, kRuleNotAMove, 0, 0, kCaptureNone},
+      {-1, 23, 43, kRuleOrdinary, 0, 0, kCapturePawnJump}, {-1, 33, 53, kRuleNotAMove},
+      {1, 75, 65, kRuleOrdinary}, {-1, 45, 55, kRuleOrdinary},
+      // Backward and sideways steps.
+      {1, 65, 75, kRuleNotAMove}, {-1, 55, 45, kRuleNotAMove}, {1, 65, 66, kRuleNotAMove, 1},
+      // Diagonal only with the capture flag, and never two squares.
+      {1, 65, 56, kRuleNotAMove}, {1, 65, 56, kRuleOrdinary, 1}, {-1, 25, 47, kRuleNotAMove, 1},
+      // The far row, straight or diagonal.
+      {1, 24, 14, kRulePromotion}, {1, 24, 13, kRulePromotion, 1}, {-1, 74, 84, kRulePromotion}});
 }
 
 TEST(TestPieceMove, OfficersGeometry) {
-  EXPECT_EQ(Rule(3, 5, 5, 3, 4), kRuleOrdinary);
-  EXPECT_EQ(Rule(-3, 5, 5, 6, 7), kRuleOrdinary);
-  EXPECT_EQ(Rule(3, 5, 5, 3, 3), kRuleNotAMove);
-  EXPECT_EQ(Rule(4, 8, 1, 1, 8), kRuleOrdinary);
-  EXPECT_EQ(Rule(4, 5, 5, 5, 5), kRuleNotAMove);
-  EXPECT_EQ(Rule(4, 5, 5, 4, 5), kRuleNotAMove);
-  EXPECT_EQ(Rule(5, 5, 5, 5, 1), kRuleOrdinary);
-  EXPECT_EQ(Rule(5, 5, 5, 4, 4), kRuleNotAMove);
-  EXPECT_EQ(Rule(-9, 5, 5, 2, 2), kRuleOrdinary);  // bishop rule after the rook rule
-  EXPECT_EQ(Rule(9, 5, 5, 5, 8), kRuleOrdinary);
-  EXPECT_EQ(Rule(9, 5, 5, 3, 4), kRuleNotAMove);  // no knight's jump
+  ExpectRules({{3, 55, 34, kRuleOrdinary}, {-3, 55, 67, kRuleOrdinary}, {3, 55, 33, kRuleNotAMove},
+               {4, 81, 18, kRuleOrdinary}, {4, 55, 55, kRuleNotAMove}, {4, 55, 45, kRuleNotAMove},
+               {5, 55, 51, kRuleOrdinary}, {5, 55, 44, kRuleNotAMove}, {9, 55, 58, kRuleOrdinary},
+               {-9, 55, 22, kRuleOrdinary},  // bishop rule after the rook rule
+               {9, 55, 34, kRuleNotAMove}});  // no knight's jump
 }
 
 TEST(TestPieceMove, KingStepsAndBackRowJumps) {
-  EXPECT_EQ(Rule(10, 5, 5, 4, 4), kRuleOrdinary);
-  EXPECT_EQ(Rule(10, 8, 5, 8, 7, 0, 1), kRuleCastle);
-  EXPECT_EQ(Rule(10, 8, 5, 8, 7, 0, 0), kRuleCastleRefused);
-  EXPECT_EQ(Rule(10, 8, 5, 8, 8, 0, 1), kRuleCastleRefused);
-  EXPECT_EQ(Rule(-10, 1, 5, 1, 3, 0, 1), kRuleCastle);
-  // No colour test here: a White king on row 1 jumps the same way.
-  EXPECT_EQ(Rule(10, 1, 5, 1, 7, 0, 1), kRuleCastle);
-  EXPECT_EQ(Rule(10, 7, 5, 7, 7, 0, 1), kRuleNotAMove);
-  EXPECT_EQ(Rule(10, 8, 4, 8, 6, 0, 1), kRuleNotAMove);
-  EXPECT_EQ(Rule(10, 8, 5, 6, 5, 0, 1), kRuleNotAMove);
+  ExpectRules({{10, 55, 44, kRuleOrdinary}, {10, 85, 87, kRuleCastle, 0, 1},
+               {10, 85, 87, kRuleCastleRefused, 0, 0}, {10, 85, 88, kRuleCastleRefused, 0, 1},
+               {-10, 15, 13, kRuleCastle, 0, 1},
+               {10, 15, 17, kRuleCastle, 0, 1},  // no colour test: a White king on row 1 jumps
+               {10, 75, 77, kRuleNotAMove, 0, 1}, {10, 84, 86, kRuleNotAMove, 0, 1},
+               {10, 85, 65, kRuleNotAMove, 0, 1}});
+}
+
+PawnCapture Capture(const Board& board, const PawnJumpRecord& jump, int from, int to) {
+  return TestPawnCapture(board, jump, RowOf(from), ColOf(from), RowOf(to), ColOf(to));
 }
 
 TEST(TestPawnCapture, EnemyOnTheDiagonalOrThePassedSquare) {
-  const PawnJumpRecord none{};
-  Board board = Placing({{5, 3, -1}, {6, 2, 3}, {6, 4, -4}, {4, 4, 1}});
-  EXPECT_EQ(TestPawnCapture(board, none, 5, 3, 6, 2).captureFlag, kCaptureDiagonal);
-  EXPECT_EQ(TestPawnCapture(board, none, 5, 3, 6, 4).captureFlag, kCaptureNone);  // own piece
-  EXPECT_EQ(TestPawnCapture(board, none, 5, 3, 4, 4).captureFlag, kCaptureDiagonal);
+  const PawnJumpRecord none{}, jump{1, 6, 4};  // a White pawn has just jumped 74-54
+  const Board board = Pieces("53p 62N 64b 44P"), passed = Pieces("53p 54P");
+  EXPECT_EQ(Capture(board, none, 53, 62).captureFlag, kCaptureDiagonal);
+  EXPECT_EQ(Capture(board, none, 53, 64).captureFlag, kCaptureNone);  // own piece
+  EXPECT_EQ(Capture(board, none, 53, 44).captureFlag, kCaptureDiagonal);
   // The capture test looks at the board only; the rule still refuses backward.
-  EXPECT_EQ(Rule(-1, 5, 3, 4, 4, 1), kRuleNotAMove);
-
-  // A White pawn has just jumped from (7, 4) to (5, 4), passing (6, 4).
-  board = Placing({{5, 3, -1}, {5, 4, 1}});
-  const PawnJumpRecord jump{1, 6, 4};
-  const PawnCapture ep = TestPawnCapture(board, jump, 5, 3, 6, 4);
+  EXPECT_EQ(Rule(-1, 53, 44, 1).result, kRuleNotAMove);
+  const PawnCapture ep = Capture(passed, jump, 53, 64);
   EXPECT_EQ(ep.captureFlag, kCaptureDiagonal);
   EXPECT_EQ(ep.enPassantPiece, 1);
-  EXPECT_EQ(Rule(-1, 5, 3, 6, 4, ep.captureFlag), kRuleOrdinary);
-  EXPECT_EQ(TestPawnCapture(board, none, 5, 3, 6, 4).captureFlag, kCaptureNone);
+  EXPECT_EQ(Rule(-1, 53, 64, ep.captureFlag).result, kRuleOrdinary);
+  EXPECT_EQ(Capture(passed, none, 53, 64).captureFlag, kCaptureNone);
   // Only a pawn on the from-square asks.
-  board(5, 3) = -3;
-  EXPECT_EQ(TestPawnCapture(board, jump, 5, 3, 6, 4).captureFlag, kCaptureNone);
+  EXPECT_EQ(Capture(Pieces("53n 54P"), jump, 53, 64).captureFlag, kCaptureNone);
+}
+
+// A TestPathClear call and the board it leaves (nullptr: the board as it was).
+struct PathCase {
+  const char* pieces;
+  int piece, from, to, rule, clear;
+  const char* after = nullptr;
+  int mode = kMoveMode;
+};
+
+void ExpectPaths(std::initializer_list<PathCase> cases) {
+  for (const PathCase& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.pieces << " " << c.from << "-" << c.to);
+    Board board = Pieces(c.pieces);
+    EXPECT_EQ(TestPathClear(board, c.piece, RowOf(c.from), ColOf(c.from), RowOf(c.to),
+                            ColOf(c.to), c.rule, c.mode), c.clear);
+    EXPECT_EQ(Listed(board), Listed(Pieces(c.after != nullptr ? c.after : c.pieces)));
+  }
 }
 
 TEST(TestPathClear, PawnBlockedStraightOnly) {
-  Board board = Placing({{7, 5, 1}, {6, 5, -3}, {6, 6, -3}});
-  EXPECT_EQ(Rule(1, 7, 5, 5, 5), kRuleOrdinary);
-  EXPECT_EQ(TestPathClear(board, 1, 7, 5, 5, 5, 1, kMoveMode), 0);
-  EXPECT_EQ(TestPathClear(board, 1, 7, 5, 6, 5, 1, kMoveMode), 0);
-  EXPECT_EQ(TestPathClear(board, 1, 7, 5, 6, 6, 1, kMoveMode), 1);
-  board(6, 5) = 0;
-  board(5, 5) = -1;
-  EXPECT_EQ(TestPathClear(board, 1, 7, 5, 5, 5, 1, kMoveMode), 0);
-  board(5, 5) = 0;
-  EXPECT_EQ(TestPathClear(board, 1, 7, 5, 5, 5, 1, kMoveMode), 1);
-  board = Placing({{2, 3, -1}, {3, 3, 4}});
-  EXPECT_EQ(TestPathClear(board, -1, 2, 3, 4, 3, 1, kMoveMode), 0);
+  const char* knights = "75P 65n 66n";
+  ExpectPaths({{knights, 1, 75, 55, kRuleOrdinary, 0}, {knights, 1, 75, 65, kRuleOrdinary, 0},
+               {knights, 1, 75, 66, kRuleOrdinary, 1}, {"75P 55p", 1, 75, 55, kRuleOrdinary, 0},
+               {"75P", 1, 75, 55, kRuleOrdinary, 1}, {"23p 33B", -1, 23, 43, kRuleOrdinary, 0}});
 }
 
 TEST(TestPathClear, SlidersAndKnights) {
-  const Board board = Placing({{5, 5, 5}, {5, 2, -1}, {3, 5, 1}, {3, 3, 1}, {7, 7, -1}});
-  // Rook along the row and the column, in both directions.
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 5, 1, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 5, 2, 1), 1);  // the blocker itself
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 5, 8, 1), 1);
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 1, 5, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 4, 5, 1), 1);
-  EXPECT_EQ(TestPathClearAttack(board, 5, 5, 5, 8, 5, 1), 1);
-  // Bishop walks from either end.
-  EXPECT_EQ(TestPathClearAttack(board, 4, 5, 5, 1, 1, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 4, 1, 1, 5, 5, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 4, 5, 5, 8, 8, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 4, 8, 8, 5, 5, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 4, 5, 5, 2, 8, 1), 1);
-  EXPECT_EQ(TestPathClearAttack(board, 4, 5, 5, 4, 4, 1), 1);
-  // The queen takes the walk of its direction.
-  EXPECT_EQ(TestPathClearAttack(board, -9, 5, 5, 1, 5, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, -9, 5, 5, 1, 1, 1), 0);
-  EXPECT_EQ(TestPathClearAttack(board, -9, 5, 5, 8, 2, 1), 1);
-  // Knights jump; codes that name no piece are never blocked.
-  EXPECT_EQ(TestPathClearAttack(board, 3, 5, 5, 3, 4, 1), 1);
-  EXPECT_EQ(TestPathClearAttack(board, 7, 5, 5, 5, 1, 1), 1);
+  const Board board = Pieces("55R 52p 35P 33P 77p");
+  const struct { int piece, from, to, clear; } cases[] = {
+      // Rook along the row and the column, both ways; the blocker's own square is reached.
+      {5, 55, 51, 0}, {5, 55, 52, 1}, {5, 55, 58, 1}, {5, 55, 15, 0}, {5, 55, 45, 1},
+      {5, 55, 85, 1},
+      // Bishop walks from either end.
+      {4, 55, 11, 0}, {4, 11, 55, 0}, {4, 55, 88, 0}, {4, 88, 55, 0}, {4, 55, 28, 1},
+      {4, 55, 44, 1},
+      // The queen takes the walk of its direction.
+      {-9, 55, 15, 0}, {-9, 55, 11, 0}, {-9, 55, 82, 1},
+      // Knights jump; codes that name no piece are never blocked.
+      {3, 55, 34, 1}, {7, 55, 51, 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(TestPathClearAttack(board, c.piece, RowOf(c.from), ColOf(c.from), RowOf(c.to),
+                                  ColOf(c.to), kRuleOrdinary), c.clear) << c.piece << " " << c.to;
+  }
 }
 
-// White's king-side castling position, with the squares between free.
-Board KingSideCastle() { return Placing({{8, 5, 10}, {8, 8, 5}, {8, 1, 5}}); }
+// White's castling position, with the squares between free.
+constexpr const char* kCastle = "85K 88R 81R";
 
 TEST(TestPathClear, CastlingNeedsTheRowsRookAndFreeSquares) {
-  Board board = KingSideCastle();
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastle, kMoveMode), 1);
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 3, kRuleCastle, kMoveMode), 1);
-  EXPECT_EQ(board, KingSideCastle());  // 4: the caller moves the rook itself
-
-  board(8, 8) = 0;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastle, kMoveMode), 0);
-  board(8, 8) = -5;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastle, kMoveMode), 0);
-  board = KingSideCastle();
-  board(8, 6) = 3;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastle, kMoveMode), 0);
-  // The king's own destination is not looked at.
-  board = KingSideCastle();
-  board(8, 7) = 3;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastle, kMoveMode), 1);
-
-  // Queen side: columns 2 and 4 must be free, column 3 is not looked at.
-  board = KingSideCastle();
-  board(8, 2) = 3;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 3, kRuleCastle, kMoveMode), 0);
-  board = KingSideCastle();
-  board(8, 4) = 9;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 3, kRuleCastle, kMoveMode), 0);
-  board = KingSideCastle();
-  board(8, 3) = 4;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 3, kRuleCastle, kMoveMode), 1);
-
-  // Black castles with the rook -5 on row 1.
-  board = Placing({{1, 5, -10}, {1, 1, -5}, {1, 8, 5}});
-  EXPECT_EQ(TestPathClear(board, -10, 1, 5, 1, 3, kRuleCastle, kMoveMode), 1);
-  EXPECT_EQ(TestPathClear(board, -10, 1, 5, 1, 7, kRuleCastle, kMoveMode), 0);
+  // With rule 4 the board stays as it is: the caller moves the rook itself.
+  const auto white = [](const char* pieces, int to, int clear) {
+    return PathCase{pieces, 10, 85, to, kRuleCastle, clear};
+  };
+  ExpectPaths({white(kCastle, 87, 1), white(kCastle, 83, 1), white("85K 81R", 87, 0),
+               white("85K 88r 81R", 87, 0), white("85K 88R 81R 86N", 87, 0),
+               white("85K 88R 81R 87N", 87, 1),  // the king's destination is not looked at
+               // Queen side: columns 2 and 4 must be free, column 3 is not looked at.
+               white("85K 88R 81R 82N", 83, 0), white("85K 88R 81R 84Q", 83, 0),
+               white("85K 88R 81R 83B", 83, 1),
+               // Black castles with the rook -5 on row 1.
+               {"15k 11r 18R", -10, 15, 13, kRuleCastle, 1},
+               {"15k 11r 18R", -10, 15, 17, kRuleCastle, 0}});
 }
 
 TEST(TestPathClear, OnlyAMoveModeJumpOtherThan4MovesTheRook) {
-  Board board = KingSideCastle();
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastleRefused, kMoveMode), 1);
-  EXPECT_EQ(board(8, 8), 0);
-  EXPECT_EQ(board(8, 6), 5);
-
-  board = KingSideCastle();
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 3, kRuleCastleRefused, kMoveMode), 1);
-  EXPECT_EQ(board(8, 1), 0);
-  EXPECT_EQ(board(8, 4), 5);
-
-  // A blocked try moves nothing; attack mode refuses every jump.
-  board = KingSideCastle();
-  board(8, 6) = 3;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastleRefused, kMoveMode), 0);
-  EXPECT_EQ(board(8, 8), 5);
-  board = KingSideCastle();
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 7, kRuleCastleRefused, kAttackMode), 0);
-  EXPECT_EQ(TestPathClearAttack(board, 10, 8, 5, 8, 7, kRuleCastle), 0);
-  EXPECT_EQ(board, KingSideCastle());
-
+  ExpectPaths({{kCastle, 10, 85, 87, kRuleCastleRefused, 1, "85K 86R 81R"},
+               {kCastle, 10, 85, 83, kRuleCastleRefused, 1, "85K 84R 88R"},
+               // A blocked try moves nothing; attack mode refuses every jump.
+               {"85K 88R 81R 86N", 10, 85, 87, kRuleCastleRefused, 0},
+               {kCastle, 10, 85, 87, kRuleCastleRefused, 0, nullptr, kAttackMode},
+               // A jump over a piece is blocked before anything else is asked.
+               {"85K 88R 81R 82N", 10, 85, 81, kRuleCastleRefused, 0}});
+  EXPECT_EQ(TestPathClearAttack(Pieces(kCastle), 10, 8, 5, 8, 7, kRuleCastle), 0);
   // An ordinary king step is never blocked, not even in attack mode.
-  EXPECT_EQ(TestPathClearAttack(board, 10, 8, 5, 7, 4, kRuleOrdinary), 1);
-  // A jump over a piece is blocked before anything else is asked.
-  board(8, 2) = 3;
-  EXPECT_EQ(TestPathClear(board, 10, 8, 5, 8, 1, kRuleCastleRefused, kMoveMode), 0);
+  EXPECT_EQ(TestPathClearAttack(Pieces(kCastle), 10, 8, 5, 7, 4, kRuleOrdinary), 1);
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

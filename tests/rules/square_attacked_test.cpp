@@ -1,63 +1,55 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+
 #include "placed_board.h"
 #include "rules/check.h"
 
-namespace bdvx {
+namespace bdvx::test {
 namespace {
 
-using test::Placed;
-using test::Placing;
+// Is the square attacked by the side opposite to piece, on a board of pieces?
+struct AttackCase { const char* pieces; int piece, square; bool attacked; };
+
+void ExpectAttacks(std::initializer_list<AttackCase> cases) {
+  for (const AttackCase& c : cases) {
+    EXPECT_EQ(SquareAttacked(Pieces(c.pieces), c.piece, RowOf(c.square), ColOf(c.square)),
+              c.attacked) << c.pieces << " / " << c.piece << " on " << c.square;
+  }
+}
 
 TEST(SquareAttacked, TheEnemyKingButNeverAgainstAQueen) {
-  const Board board = Placing({{5, 5, 9}, {4, 4, -10}});
-  EXPECT_FALSE(SquareAttacked(board, 9, 5, 5));
-  EXPECT_TRUE(SquareAttacked(board, 3, 5, 5));
-  EXPECT_TRUE(SquareAttacked(board, 10, 4, 5));
-  EXPECT_FALSE(SquareAttacked(board, 10, 6, 6));
-  EXPECT_FALSE(SquareAttacked(board, -3, 3, 3));  // own king beside, queen line blocked
+  ExpectAttacks({{"55Q 44k", 9, 55, false}, {"55Q 44k", 3, 55, true}, {"55Q 44k", 10, 45, true},
+                 {"55Q 44k", 10, 66, false},
+                 {"55Q 44k", -3, 33, false}});  // own king beside, queen line blocked
 }
 
 TEST(SquareAttacked, KnightsFromEveryJump) {
-  const int jumps[8][2] = {{-2, -1}, {-2, 1}, {-1, -2}, {-1, 2}, {1, -2}, {1, 2}, {2, -1}, {2, 1}};
-  for (const auto& j : jumps) {
-    const Board board = Placing({{5, 5, 1}, {5 + j[0], 5 + j[1], -3}});
-    EXPECT_TRUE(SquareAttacked(board, 1, 5, 5)) << j[0] << "," << j[1];
-    EXPECT_FALSE(SquareAttacked(board, -1, 5, 5));
+  for (const char* knight : {"34n", "36n", "43n", "47n", "63n", "67n", "74n", "76n"}) {
+    const Board board = Pieces(std::string("55P ") + knight);
+    EXPECT_TRUE(SquareAttacked(board, 1, 5, 5)) << knight;
+    EXPECT_FALSE(SquareAttacked(board, -1, 5, 5)) << knight;
   }
-  for (const auto& at : {Placed{3, 3, -3}, Placed{5, 7, -3}, Placed{4, 5, -3}}) {
-    EXPECT_FALSE(SquareAttacked(Placing({at}), 1, 5, 5));
-  }
-  // At the edge only the squares on the board are looked at.
-  EXPECT_TRUE(SquareAttacked(Placing({{2, 3, 3}}), -1, 1, 1));
-  EXPECT_FALSE(SquareAttacked(Placing({{7, 7, 3}}), -1, 8, 8));
+  ExpectAttacks({{"33n", 1, 55, false}, {"57n", 1, 55, false}, {"45n", 1, 55, false},
+                 // At the edge only the squares on the board are looked at.
+                 {"23N", -1, 11, true}, {"77N", -1, 88, false}});
 }
 
 TEST(SquareAttacked, PawnsTakeTowardTheSquare) {
-  EXPECT_TRUE(SquareAttacked(Placing({{4, 4, -1}}), 1, 5, 5));
-  EXPECT_TRUE(SquareAttacked(Placing({{4, 6, -1}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{6, 4, -1}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{4, 5, -1}}), 1, 5, 5));
-  EXPECT_TRUE(SquareAttacked(Placing({{5, 5, 1}}), -1, 4, 4));
-  EXPECT_FALSE(SquareAttacked(Placing({{3, 3, 1}}), -1, 4, 4));
-  EXPECT_TRUE(SquareAttacked(Placing({{2, 2, 1}}), -1, 1, 1));
-  EXPECT_FALSE(SquareAttacked(Placing({{7, 7, 1}}), -1, 8, 8));  // no row beyond 8
+  ExpectAttacks({{"44p", 1, 55, true}, {"46p", 1, 55, true}, {"64p", 1, 55, false},
+                 {"45p", 1, 55, false}, {"55P", -1, 44, true}, {"33P", -1, 44, false},
+                 {"22P", -1, 11, true}, {"77P", -1, 88, false}});  // no row beyond 8
 }
 
 TEST(SquareAttacked, RaysStopAtTheFirstPiece) {
-  EXPECT_TRUE(SquareAttacked(Placing({{1, 1, -4}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{1, 1, -5}}), 1, 5, 5));
-  EXPECT_TRUE(SquareAttacked(Placing({{5, 1, -5}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{5, 1, -4}}), 1, 5, 5));
-  EXPECT_TRUE(SquareAttacked(Placing({{8, 8, -9}}), 1, 5, 5));
-  EXPECT_TRUE(SquareAttacked(Placing({{1, 5, -9}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{1, 5, -9}, {3, 5, -1}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{1, 5, -9}, {3, 5, 3}}), 1, 5, 5));
-  EXPECT_FALSE(SquareAttacked(Placing({{1, 5, 9}}), 1, 5, 5));  // own queen
-  // Every direction, with an enemy on the square itself.
-  EXPECT_TRUE(SquareAttacked(Placing({{8, 1, 4}, {1, 8, -4}}), -1, 1, 8));
-  EXPECT_TRUE(SquareAttacked(Placing({{8, 2, 5}, {1, 2, -9}}), 9, 8, 2));
+  ExpectAttacks({{"11b", 1, 55, true}, {"11r", 1, 55, false}, {"51r", 1, 55, true},
+                 {"51b", 1, 55, false}, {"88q", 1, 55, true}, {"15q", 1, 55, true},
+                 {"15q 35p", 1, 55, false}, {"15q 35N", 1, 55, false},
+                 {"15Q", 1, 55, false},  // own queen
+                 // Every direction, with an enemy on the square itself.
+                 {"81B 18b", -1, 18, true}, {"82R 12q", 9, 82, true}});
 }
 
 }  // namespace
-}  // namespace bdvx
+}  // namespace bdvx::test

@@ -8,83 +8,61 @@
 namespace bdvx::test {
 namespace {
 
-TEST(Capture, PlayerTakingACounts) {
-  Board board = KingsOnly();
-  board(8, 1) = kRook;
-  board(3, 1) = -kKnight;
-  MoveGame game(board);
-  EXPECT_EQ(game.Player("WR", 8, 1, 3, 1), Step::TurnTop);
-  const std::string message = " A BLACK KNIGHT captured.             ";
-  EXPECT_EQ(game.Row(3, message.size()), message);
-  EXPECT_TRUE(game.con.sounds().empty());  // the computer's loss is silent
-  EXPECT_EQ(game.g.Points, 3);
-  EXPECT_EQ(game.g.CaptureGain, 3);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 1);
-  EXPECT_EQ(game.g.PlayerCaptures[1], "BN");
-  EXPECT_EQ(game.g.ComputerCaptureCount, 0);
-  EXPECT_EQ(game.g.GameBoard(3, 1), kRook);
-}
+const char* const kKnightTaken = " A BLACK KNIGHT captured.             ";
 
-TEST(Capture, PlayerLosingAPieceHearsItNamed) {
-  Board board = KingsOnly();
-  board(4, 4) = -kQueen;
-  board(6, 4) = kKnight;
-  MoveGame game(board);
-  game.g.Voice = "SPA";
-  EXPECT_EQ(game.Computer(-kQueen, 4, 4, 6, 4), Step::TurnTop);
-  EXPECT_EQ(game.Trimmed(3), " A WHITE KNIGHT captured.");
-  const std::vector<SoundEvent> expected = {{"wav/SPA/CAPTURE.wav", true},
-                                            {"wav/SPA/KNIGHT.wav", true}};
-  EXPECT_EQ(game.con.sounds(), expected);
-  EXPECT_EQ(game.g.Points, -3);
-  EXPECT_EQ(game.g.ComputerCaptureCount, 1);
-  EXPECT_EQ(game.g.ComputerCaptures[1], "WN");
-  EXPECT_EQ(game.g.PlayerCaptureCount, 0);
+TEST(Capture, PlayerTakingACounts) {
+  MoveGame game(KingsWith({"WR 81", "BN 31"}));
+  game.Play("WR 81 31", Step::TurnTop, KingsWith({"WR 31"}), {{3, kKnightTaken}});
+  EXPECT_TRUE(game.con.sounds().empty());  // the computer's loss is silent
+  EXPECT_EQ(Tally(game.g), std::tuple(3, 1, 0));
+  EXPECT_EQ(std::tuple(game.g.CaptureGain, game.g.PlayerCaptures[1]), std::tuple(3, "BN"));
 }
 
 TEST(Capture, SixteenthCaptureKeepsTheFullListInBounds) {
-  Board board = KingsOnly();
-  board(8, 1) = kRook;
-  board(3, 1) = -kKnight;
-  MoveGame game(board);
+  MoveGame game(KingsWith({"WR 81", "BN 31"}));
   game.g.PlayerCaptures.fill("BP");
   game.g.PlayerCaptureCount = kCaptureSlots;
-  game.Player("WR", 8, 1, 3, 1);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 15);
+  game.Play("WR 81 31", Step::TurnTop, KingsWith({"WR 31"}), {{3, kKnightTaken}});
+  EXPECT_EQ(Tally(game.g), std::tuple(3, 15, 0));  // the points still count
   EXPECT_EQ(game.g.PlayerCaptures[15], "BP");
-  EXPECT_EQ(game.g.Points, 3);  // the points still count
+}
+
+TEST(Capture, PlayerLosingAPieceHearsItNamed) {
+  MoveGame game(KingsWith({"BQ 44", "WN 64"}));
+  game.g.Voice = "SPA";
+  game.Play("BQ 44 64", Step::TurnTop, KingsWith({"BQ 64"}), {{3, " A WHITE KNIGHT captured."}});
+  EXPECT_EQ(game.con.sounds(), (std::vector<SoundEvent>{{"wav/SPA/CAPTURE.wav", true},
+                                                        {"wav/SPA/KNIGHT.wav", true}}));
+  EXPECT_EQ(Tally(game.g), std::tuple(-3, 0, 1));
+  EXPECT_EQ(game.g.ComputerCaptures[1], "WN");
 }
 
 TEST(Capture, TakingAKingEndsTheGameWithTheBoardUnchanged) {
-  Board board = KingsOnly();
-  board(5, 5) = kRook;
-  MoveGame game(board);
-  EXPECT_EQ(game.Player("WR", 5, 5, 1, 5), Step::EndGame);
-  EXPECT_EQ(game.g.GameBoard, board);
-  EXPECT_EQ(game.Trimmed(3), " A BLACK KING   captured.");
+  MoveGame game(KingsWith({"WR 55"}));
+  game.Play("WR 55 15", Step::EndGame, KingsWith({"WR 55"}), {{3, " A BLACK KING   captured."}});
   EXPECT_EQ(game.g.HistoryCount, 1);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 0);
-  EXPECT_EQ(game.g.Points, 0);
+  EXPECT_EQ(Tally(game.g), std::tuple(0, 0, 0));
 }
 
-// White pawn (7, 4) beside nothing, Black pawn waiting on (5, 3).
-Board EnPassantBoard() {
-  Board board = KingsOnly();
-  board(7, 4) = kPawn;
-  board(5, 3) = -kPawn;
-  return board;
+TEST(Capture, CancelledCaptureIsNotListedByTheNextTryOfTheSameTurn) {
+  // The knight's capture uncovers the king to the rook and is taken back:
+  // it took nothing, so the next try, which stands, lists nothing.
+  const Board board = Pieces({"BK 11", "BR 25", "BP 54", "WN 75", "WK 85"});
+  MoveGame game(board);
+  game.Play("WN 75 54", Step::PlayerPrompt, board);
+  game.Play("WK 85 84", Step::TurnTop, With(board, {":: 85", "WK 84"}));
+  EXPECT_EQ(Tally(game.g), std::tuple(0, 0, 0));
 }
+
+// White pawn (7, 4) about to jump past the Black pawn waiting on (5, 3).
+Board EnPassantBoard() { return KingsWith({"WP 74", "BP 53"}); }
 
 TEST(EnPassant, TwoSquareStepIsRememberedAndTakenOnce) {
   MoveGame game(EnPassantBoard());
-  game.Player("WP", 7, 4, 5, 4);
+  game.Play("WP 74 54", Step::TurnTop, KingsWith({"WP 54", "BP 53"}));
   EXPECT_EQ(game.g.PawnJump, (PawnJumpRecord{1, 6, 4}));
-  EXPECT_EQ(game.Computer(-kPawn, 5, 3, 6, 4), Step::TurnTop);
-  EXPECT_EQ(game.Trimmed(4), " En Passent capture of PAWN.");
-  EXPECT_EQ(game.g.GameBoard(5, 4), kEmpty);
-  EXPECT_EQ(game.g.GameBoard(6, 4), -kPawn);
-  EXPECT_EQ(game.g.Points, -1);  // ComputerSide x the White pawn
-  EXPECT_EQ(game.g.ComputerCaptureCount, 1);
+  game.Play("BP 53 64", Step::TurnTop, KingsWith({"BP 64"}), {{4, " En Passent capture of PAWN."}});
+  EXPECT_EQ(Tally(game.g), std::tuple(-1, 0, 1));  // ComputerSide x the White pawn
   EXPECT_EQ(game.g.ComputerCaptures[1], "WP");
   EXPECT_EQ(game.g.PawnJump, PawnJumpRecord{});
   EXPECT_TRUE(game.con.sounds().empty());  // no cue for an en-passant loss
@@ -92,12 +70,12 @@ TEST(EnPassant, TwoSquareStepIsRememberedAndTakenOnce) {
 
 TEST(EnPassant, AnyOtherMoveForgetsThePawn) {
   MoveGame game(EnPassantBoard());
-  game.Player("WP", 7, 4, 5, 4);
-  game.Computer(-kKing, 1, 5, 1, 4);
+  game.Player("WP 74 54");
+  game.Computer("BK 15 14");
   EXPECT_EQ(game.g.PawnJump, PawnJumpRecord{});
   // Too late now: the diagonal step onto an empty square is no pawn move.
-  game.Computer(-kPawn, 5, 3, 6, 4);
-  EXPECT_EQ(game.Trimmed(23), "  ILLEGAL: NOT in set of moves for BP");
+  game.Computer("BP 53 64");
+  EXPECT_TRUE(game.Shows(23, "  ILLEGAL: NOT in set of moves for BP"));
   EXPECT_EQ(game.g.GameBoard(5, 4), kPawn);
 }
 
@@ -105,40 +83,15 @@ TEST(EnPassant, OwnRememberedPawnCutsTheMoveShort) {
   // The pawn on (7, 4) shields its king from the bishop: its jump is
   // cancelled but leaves PawnJump set, and the player's next pawn move then
   // stops before the capture list, the PawnJump reset and the praise.
-  Board board = KingsOnly();
-  board(7, 4) = kPawn;
-  board(4, 1) = -kBishop;
-  board(6, 7) = kPawn;
-  board(5, 8) = -kKnight;
+  const Board board = KingsWith({"WP 74", "BB 41", "WP 67", "BN 58"});
   MoveGame game(board);
-  EXPECT_EQ(game.Player("WP", 7, 4, 5, 4), Step::PlayerPrompt);
-  EXPECT_EQ(game.g.GameBoard, board);
+  game.Play("WP 74 54", Step::PlayerPrompt, board);
   EXPECT_EQ(game.g.PawnJump, (PawnJumpRecord{1, 6, 4}));
   game.g.HintMove = {kPawn, 6, 7, 5, 8};
-  EXPECT_EQ(game.Retry("WP", 6, 7, 5, 8), Step::TurnTop);
-  EXPECT_EQ(game.g.GameBoard(5, 8), kPawn);
-  EXPECT_EQ(game.g.Points, 3);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 0);
+  game.Play("WP 67 58", Step::TurnTop, With(board, {":: 67", "WP 58"}));
+  EXPECT_EQ(Tally(game.g), std::tuple(3, 0, 0));
   EXPECT_EQ(game.g.PawnJump, (PawnJumpRecord{1, 6, 4}));
   EXPECT_TRUE(game.con.sounds().empty());
-}
-
-TEST(Capture, CancelledCaptureIsNotListedByTheNextTryOfTheSameTurn) {
-  // A capture taken back for check took nothing: the player's next try of
-  // that turn, which stands, adds nothing to the capture list.
-  Board board = EmptyBoard();
-  board(1, 1) = -kKing;
-  board(2, 5) = -kRook;
-  board(5, 4) = -kPawn;
-  board(7, 5) = kKnight;
-  board(8, 5) = kKing;
-  MoveGame game(board);
-  EXPECT_EQ(game.Player("WN", 7, 5, 5, 4), Step::PlayerPrompt);
-  EXPECT_EQ(game.g.GameBoard, board);
-  EXPECT_EQ(game.Retry("WK", 8, 5, 8, 4), Step::TurnTop);
-  EXPECT_EQ(game.g.Points, 0);
-  EXPECT_EQ(game.g.PlayerCaptureCount, 0);
-  EXPECT_EQ(game.g.GameBoard(5, 4), -kPawn);
 }
 
 }  // namespace

@@ -42,16 +42,7 @@ class ReplyScorer : public CandidateVisitor {
       : con_(con), board_(board), parse_(parse), side_(side), replyMove_(replyMove) {}
 
   void visit(const Candidate& c) override {
-    ScoredMove scored;
-    scored.fromRow = c.move.fromRow;
-    scored.fromCol = c.move.fromCol;
-    scored.toRow = c.move.toRow;
-    scored.toCol = c.move.toCol;
-    scored.side = side_;
-    scored.castleFlag = c.castleFlag;  // always 0: replies never castle
-    scored.checkScore = c.checkScore;
-    scored.ruleResult = c.ruleResult;
-    ScoreMove(con_, board_, parse_, scored, runningScore_);
+    ScoreMove(con_, board_, parse_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
     if (runningScore_ > replyScore_) {
       replyScore_ = runningScore_;
       replyMove_ = c.move;
@@ -70,6 +61,22 @@ class ReplyScorer : public CandidateVisitor {
 };
 
 }  // namespace
+
+ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
+                        int kingSideOK) {
+  ScoredMove scored;
+  scored.fromRow = candidate.move.fromRow;
+  scored.fromCol = candidate.move.fromCol;
+  scored.toRow = candidate.move.toRow;
+  scored.toCol = candidate.move.toCol;
+  scored.side = side;
+  scored.queenSideOK = queenSideOK;
+  scored.kingSideOK = kingSideOK;
+  scored.castleFlag = candidate.castleFlag;
+  scored.checkScore = candidate.checkScore;
+  scored.ruleResult = candidate.ruleResult;
+  return scored;
+}
 
 DestinationRange DestinationBox(int piece, int row, int col) {
   DestinationRange box;  // sliders keep the whole board

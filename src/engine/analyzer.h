@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "game/board.h"
+#include "engine/move_scorer.h"
 #include "rules/check.h"
 
 namespace bdvx {
@@ -52,6 +53,11 @@ struct Candidate {
   int checkScore = 0;   // 0, 50 or 100 from the silent trial
   int castleFlag = 0;   // the castle flag of the destination column
 };
+
+// The candidate as the move scorer takes it, with the mover's castling
+// permissions (always 0 for replies, which never castle).
+ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
+                        int kingSideOK);
 
 // Receives the scan's surviving candidates, in scan order.
 class CandidateVisitor {

@@ -34,18 +34,8 @@ class ComputerScorer : public CandidateVisitor {
       replyScore = probe.replyScore;
     }
 
-    ScoredMove scored;
-    scored.fromRow = c.move.fromRow;
-    scored.fromCol = c.move.fromCol;
-    scored.toRow = c.move.toRow;
-    scored.toCol = c.move.toCol;
-    scored.side = side_;
-    scored.queenSideOK = queenSideOK_;
-    scored.kingSideOK = kingSideOK_;
-    scored.castleFlag = c.castleFlag;
-    scored.checkScore = c.checkScore;
-    scored.ruleResult = c.ruleResult;
-    ScoreMove(ctx_.con, board_, parse_, scored, runningScore_);
+    ScoreMove(ctx_.con, board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
+              runningScore_);
     runningScore_ -= FloorDiv(replyScore, 2);
 
     if (observer_ != nullptr) {

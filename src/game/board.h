@@ -25,6 +25,12 @@ constexpr int kWhite = 1;
 constexpr int kBlack = -1;
 
 constexpr int Magnitude(int code) { return code < 0 ? -code : code; }
+// Whether a code names one of the six pieces (magnitudes 2, 6, 7, 8 do not).
+constexpr bool NamesPiece(int code) {
+  const int m = Magnitude(code);
+  return m == kPawn || m == kKnight || m == kBishop || m == kRook || m == kQueen ||
+         m == kKing;
+}
 constexpr bool OnBoard(int row, int col) {
   return row >= 1 && row <= 8 && col >= 1 && col <= 8;
 }

@@ -25,6 +25,15 @@ std::optional<Step> UscfCommand(GameState& g, Console& con);
 std::optional<Step> VoiceCommand(GameState& g, Console& con);
 std::optional<Step> HintCommand(GameState& g, Console& con);
 
+// After CREATE and LOAD: GameBoard rebuilt from SquareText and the screen
+// redrawn with the menu line and the board.
+void ShowBoardFromSquareText(GameState& g, Console& con);
+
+// A board without both kings (their FATAL lines already on row 23) pauses on
+// pauseText at (23, 55) and starts a new game; otherwise the game goes on.
+std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
+                                           const std::string& pauseText);
+
 // One record file and whether it was written.
 struct RecordWrite {
   std::string fileName;

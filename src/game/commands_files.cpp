@@ -75,18 +75,25 @@ std::optional<Step> LoadCommand(GameState& g, Console& con) {
   if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
   g.HistoryCount = 0;
   g.StartTime = std::floor(con.timer() - 60.0 * g.ElapsedMinutes);
+  ShowBoardFromSquareText(g, con);
+  con.locate(23, 1);
+  con.printLine("  Game snapshot restored                                     ");
+  return NewGameUnlessBothKings(g, con, "Tap Enter ");
+}
+
+void ShowBoardFromSquareText(GameState& g, Console& con) {
   BoardFromSquareText(g.SquareText, g.GameBoard);
   ShowMenuLine(con);
   DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
-  con.locate(23, 1);
-  con.printLine("  Game snapshot restored                                     ");
-  if (!BothKingsPresent(con, g.GameBoard)) {
-    con.locate(23, 55);
-    con.print("Tap Enter ");
-    ReadKeyLine(con);
-    return Step::StartNewGame;
-  }
-  return std::nullopt;
+}
+
+std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
+                                           const std::string& pauseText) {
+  if (BothKingsPresent(con, g.GameBoard)) return std::nullopt;
+  con.locate(23, 55);
+  con.print(pauseText);
+  ReadKeyLine(con);
+  return Step::StartNewGame;
 }
 
 }  // namespace bdvx

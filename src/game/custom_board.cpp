@@ -1,10 +1,8 @@
 #include "game/custom_board.h"
 
-#include "console/board_display.h"
-#include "console/piece_text.h"
 #include "console/screens.h"
+#include "game/command_actions.h"
 #include "game/entry.h"
-#include "rules/attacks.h"
 
 namespace bdvx {
 
@@ -99,16 +97,8 @@ std::optional<Step> CreateCommand(GameState& g, Console& con) {
   g.HistoryCount = 0;
   g.StartTime = con.timer();
 
-  BoardFromSquareText(g.SquareText, g.GameBoard);
-  ShowMenuLine(con);
-  DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
-  if (!BothKingsPresent(con, g.GameBoard)) {
-    con.locate(23, 55);
-    con.print("Tap Enter");
-    ReadKeyLine(con);
-    return Step::StartNewGame;
-  }
-  return std::nullopt;
+  ShowBoardFromSquareText(g, con);
+  return NewGameUnlessBothKings(g, con, "Tap Enter");  // no trailing blank here
 }
 
 }  // namespace bdvx

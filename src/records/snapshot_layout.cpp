@@ -33,15 +33,6 @@ constexpr int kMinutesLine = 117;
 static_assert(SquareLine(8, 8) == 65 && CheckLine(2, 5) == 75);
 static_assert(PlayerCaptureLine(kCaptureSlots) == 116 && kMinutesLine == kSnapshotLinesRead);
 
-// Whether a code could stand on a board: the magnitudes of the six pieces.
-bool NamesPiece(int code) {
-  switch (Magnitude(code)) {
-    case kPawn: case kKnight: case kBishop: case kRook: case kQueen: case kKing:
-      return true;
-    default:
-      return false;
-  }
-}
 
 // A text that can go to the screen as it is: printable characters only, so
 // that no control sequence from a file reaches the terminal.

@@ -9,15 +9,6 @@
 namespace bdvx {
 namespace {
 
-// A code that can give check: pawn, knight, bishop, rook, queen or king.
-bool NamesPiece(int code) {
-  switch (Magnitude(code)) {
-    case kPawn: case kKnight: case kBishop: case kRook: case kQueen: case kKing:
-      return true;
-    default:
-      return false;
-  }
-}
 
 // Does the move answer the check recorded in row k? The king must not stay
 // attacked by the checker; any other piece must take it or stand between.

@@ -100,30 +100,26 @@ inline void RequireSoundState(const GameState& g) {
   }
 }
 
-inline std::filesystem::path& ScratchDirPath() {
-  static std::filesystem::path path;
-  return path;
-}
-
 // A private working directory for the whole fuzzing process, emptied before
 // every input so that no run sees the files of an earlier one, and removed
-// when the process ends normally.
+// when the process ends normally. Its path lives on the heap so that it
+// outlives every static destructor that runs before the removal.
 inline void FreshScratchDir() {
-  static std::filesystem::path dir = [] {
+  static const std::filesystem::path* const dir = [] {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "bdvx-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    auto* made = new std::filesystem::path(pattern);
     std::atexit([] {
       std::error_code ignored;
       std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
-      std::filesystem::remove_all(ScratchDirPath(), ignored);
+      std::filesystem::remove_all(*dir, ignored);
     });
-    return std::filesystem::path(pattern);
+    return made;
   }();
-  ScratchDirPath() = dir;
   std::error_code ec;
-  std::filesystem::current_path(dir, ec);
-  for (const auto& entry : std::filesystem::directory_iterator(dir, ec))
+  std::filesystem::current_path(*dir, ec);
+  for (const auto& entry : std::filesystem::directory_iterator(*dir, ec))
     std::filesystem::remove_all(entry.path(), ec);
 }
 

@@ -15,7 +15,12 @@
 #include <sstream>
 #include <thread>
 
+#include "test_support.h"
+
 namespace bdvx::e2e {
+
+using test::HexBytes;
+using test::RunCommand;
 
 namespace {
 
@@ -27,27 +32,6 @@ Clock::time_point Deadline(double seconds) {
 }
 
 // Runs a shell command and returns what it wrote to standard output.
-std::string Run(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 4096> buffer;
-  std::size_t got = 0;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), got);
-  pclose(pipe);
-  return output;
-}
-
-// Bytes in the form "send-keys -H" takes: two hex digits each.
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char part[4];
-  for (unsigned char ch : bytes) {
-    std::snprintf(part, sizeof part, "%02x ", ch);
-    out += part;
-  }
-  return out;
-}
 
 // The mouse report of the left button at a 1-based cell. The legacy form
 // codes button, column and row as bytes from 32 up; its release names no
@@ -183,13 +167,13 @@ GamePane::GamePane(const std::string& name, int width, int height, MouseReports 
 
 GamePane::~GamePane() { tmux("kill-server"); }
 
-std::string GamePane::tmux(const std::string& args) { return Run(server_ + args + " 2>&1"); }
+std::string GamePane::tmux(const std::string& args) { return RunCommand(server_ + args + " 2>&1"); }
 
 PaneScreen GamePane::screen() { return PaneScreen(tmux("capture-pane -p -t t")); }
 
 PaneColors GamePane::colors() { return PaneColors(tmux("capture-pane -p -e -t t")); }
 
-void GamePane::bytes(const std::string& raw) { tmux("send-keys -t t -H " + Hex(raw)); }
+void GamePane::bytes(const std::string& raw) { tmux("send-keys -t t -H " + HexBytes(raw)); }
 
 void GamePane::click(int row, int col) {
   bytes(LeftButton(reports_, row, col, true) + LeftButton(reports_, row, col, false));

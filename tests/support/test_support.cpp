@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -49,6 +51,29 @@ TempWorkDir::~TempWorkDir() {
   std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(dir_, ec);
+}
+
+std::string RunCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  std::array<char, 4096> buffer;
+  std::size_t got = 0;
+  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+    output.append(buffer.data(), got);
+  }
+  pclose(pipe);
+  return output;
+}
+
+std::string HexBytes(const std::string& bytes) {
+  std::string out;
+  char part[4];
+  for (unsigned char ch : bytes) {
+    std::snprintf(part, sizeof part, "%02x ", ch);
+    out += part;
+  }
+  return out;
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -38,4 +38,10 @@ class TempWorkDir {
 // The whole content of a file, bytes as they are.
 std::string ReadFile(const std::filesystem::path& path);
 
+// Runs a shell command and returns what it wrote on standard output.
+std::string RunCommand(const std::string& command);
+
+// Bytes in the form tmux's "send-keys -H" takes: two hex digits each.
+std::string HexBytes(const std::string& bytes);
+
 }  // namespace bdvx::test

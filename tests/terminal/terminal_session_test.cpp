@@ -19,30 +19,10 @@
 namespace bdvx {
 namespace {
 
+using test::HexBytes;
+using test::RunCommand;
 using Clock = std::chrono::steady_clock;
 
-std::string Run(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 4096> buffer;
-  std::size_t got = 0;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    output.append(buffer.data(), got);
-  pclose(pipe);
-  return output;
-}
-
-// The bytes as tmux's "send-keys -H" wants them.
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char part[4];
-  for (unsigned char ch : bytes) {
-    std::snprintf(part, sizeof part, "%02x ", ch);
-    out += part;
-  }
-  return out;
-}
 
 // An xterm SGR mouse report: button 0 left, 2 right; 1-based cell.
 std::string Mouse(int button, int row, int col, bool press) {
@@ -66,7 +46,7 @@ class DemoPane {
   }
   ~DemoPane() { tmux("kill-server"); }
 
-  std::string tmux(const std::string& args) { return Run(tmux_ + args + " 2>&1"); }
+  std::string tmux(const std::string& args) { return RunCommand(tmux_ + args + " 2>&1"); }
   std::string screen() { return tmux("capture-pane -p -t t"); }
   std::string row(int row) {
     const std::string text = screen();
@@ -80,7 +60,7 @@ class DemoPane {
   }
   void type(const std::string& text) { tmux("send-keys -t t -l '" + text + "'"); }
   void key(const std::string& name) { tmux("send-keys -t t " + name); }
-  void bytes(const std::string& raw) { tmux("send-keys -t t -H " + Hex(raw)); }
+  void bytes(const std::string& raw) { tmux("send-keys -t t -H " + HexBytes(raw)); }
   void click(int row, int col) { bytes(Mouse(0, row, col, true) + Mouse(0, row, col, false)); }
 
   // Waits (up to ten seconds) until the pane shows the text.

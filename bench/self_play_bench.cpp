@@ -74,11 +74,7 @@ void PlayGame(std::uint32_t seed, int hintLimit, Fingerprint& fingerprint,
       (white ? summary.blackWins : summary.whiteWins) += 1;
       return;
     }
-    g.MovePiece = g.ComputerMove.piece;
-    g.FromRow = g.ComputerMove.fromRow;
-    g.FromCol = g.ComputerMove.fromCol;
-    g.ToRow = g.ComputerMove.toRow;
-    g.ToCol = g.ComputerMove.toCol;
+    SetMoveFields(g, g.ComputerMove);
     const MoveOutcome outcome = ExecuteMove(g, con);
     if (outcome.next == Step::EndGame) {
       if (g.EndReason == kReasonDraw) {

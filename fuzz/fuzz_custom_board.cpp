@@ -50,11 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::ChooseAndCheck(con, g, side, g.MoveNumber, 4);
   if (g.ComputerMove.piece == 0) return 0;
   g.CapturedPiece = g.CaptureGain = g.CaptureFlag = 0;
-  g.MovePiece = g.ComputerMove.piece;
-  g.FromRow = g.ComputerMove.fromRow;
-  g.FromCol = g.ComputerMove.fromCol;
-  g.ToRow = g.ComputerMove.toRow;
-  g.ToCol = g.ComputerMove.toCol;
+  SetMoveFields(g, g.ComputerMove);
   MoveExecution(g, con);
   fuzz::RequireSoundState(g);
   return 0;

@@ -147,11 +147,7 @@ void RequireAfterMove(const Position& p, const GameState& g) {
 void ExecuteComputerMove(const Position& p, GameState g, Console& con) {
   if (g.ComputerMove.piece == 0) return;  // the computer resigns
   g.CapturedPiece = g.CaptureGain = g.CaptureFlag = 0;
-  g.MovePiece = g.ComputerMove.piece;
-  g.FromRow = g.ComputerMove.fromRow;
-  g.FromCol = g.ComputerMove.fromCol;
-  g.ToRow = g.ComputerMove.toRow;
-  g.ToCol = g.ComputerMove.toCol;
+  SetMoveFields(g, g.ComputerMove);
   MoveExecution(g, con);
   RequireAfterMove(p, g);
 }

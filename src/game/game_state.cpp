@@ -21,6 +21,14 @@ void InitProgramTables(GameState& g) {
   g.Voice = "ENG";
 }
 
+void SetMoveFields(GameState& g, const MoveRecord& move) {
+  g.MovePiece = move.piece;
+  g.FromRow = move.fromRow;
+  g.FromCol = move.fromCol;
+  g.ToRow = move.toRow;
+  g.ToCol = move.toCol;
+}
+
 std::string DescriptiveSquare(const GameState& g, PieceCode piece, int row, int col) {
   const int rank = piece > 0 ? 9 - row : row;
   return g.FileName[col] + std::to_string(rank);

@@ -96,6 +96,9 @@ struct GameState {
 // Fills the fixed tables once at program start: FileName, InitialBoard, Voice.
 void InitProgramTables(GameState& g);
 
+// Hands a move record to the move being executed: MovePiece and the squares.
+void SetMoveFields(GameState& g, const MoveRecord& move);
+
 // Descriptive square: file name of the column and the rank counted from the
 // mover's home row (" K" and 4 for a White piece on (5, 5)).
 std::string DescriptiveSquare(const GameState& g, PieceCode piece, int row, int col);

@@ -62,11 +62,7 @@ Step ComputerTurn(GameState& g, Console& con) {
   }
 
   assert(Magnitude(g.ComputerMove.piece) <= kKing);
-  g.MovePiece = g.ComputerMove.piece;
-  g.FromRow = g.ComputerMove.fromRow;
-  g.FromCol = g.ComputerMove.fromCol;
-  g.ToRow = g.ComputerMove.toRow;
-  g.ToCol = g.ComputerMove.toCol;
+  SetMoveFields(g, g.ComputerMove);
   return Step::MoveExecution;
 }
 

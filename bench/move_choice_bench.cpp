@@ -24,15 +24,12 @@ constexpr int kNoReplySearch = 0;    // MoveNumber 1 is past it: ScoreMove alone
 // The computer's move in the position; the board comes back unchanged.
 MoveRecord ComputerMove(Console& con, const BenchPosition& p, Board& board, int hintLimit) {
   ParseArray parse;
-  BuildParseBoard(con, board, parse);
+  BuildParseBoard(board, parse);
   MoveRecord move;
   MoveRecord hint;
   CheckTable checkState{};
-  int msgRow = 1;
-  static const std::string voice = "ENG";
-  static const std::string playerLetter = "W";
   ChooseComputerMove(con, board, parse, move, hint, p.side, p.queenSideOK, p.kingSideOK,
-                     checkState, PawnJumpRecord{}, msgRow, voice, playerLetter, 1, hintLimit);
+                     checkState, PawnJumpRecord{}, 1, hintLimit);
   return move;
 }
 

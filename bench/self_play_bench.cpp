@@ -59,15 +59,15 @@ void PlayGame(std::uint32_t seed, int hintLimit, Fingerprint& fingerprint,
   int side = kWhite;
   for (int half = 0; half < kMaxHalfMoves; ++half, side = -side) {
     TakeTurn(g, side);
-    BuildParseBoard(con, g.GameBoard, g.ParseBoard);
+    BuildParseBoard(g.GameBoard, g.ParseBoard);
     const bool white = side == kWhite;
     const bool inCheck = g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
                          g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0;
     const int queenSideOK = inCheck ? 0 : (white ? g.WhiteQueenSideOK : g.BlackQueenSideOK);
     const int kingSideOK = inCheck ? 0 : (white ? g.WhiteKingSideOK : g.BlackKingSideOK);
     ChooseComputerMove(con, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove, side,
-                       queenSideOK, kingSideOK, g.CheckState, g.PawnJump, g.MsgRow, g.Voice,
-                       g.PlayerLetter, g.MoveNumber, g.HintLimit);
+                       queenSideOK, kingSideOK, g.CheckState, g.PawnJump, g.MoveNumber,
+                       g.HintLimit);
     fingerprint.add(g.ComputerMove);
     summary.halfMoves += 1;
     if (g.ComputerMove.piece == 0) {  // resigns

@@ -33,17 +33,17 @@ inline void RequireMoveOfSide(const Board& board, const MoveRecord& move, int si
 
 // Builds the parse array and lets the engine choose for side, as the turn
 // loop does; the board and the check record must come back untouched.
-inline void ChooseAndCheck(Console& con, GameState& g, int side, int moveNumber, int hintLimit) {
-  BuildParseBoard(con, g.GameBoard, g.ParseBoard);
+inline void ChooseAndCheck(RandomSource& random, GameState& g, int side, int moveNumber,
+                           int hintLimit) {
+  BuildParseBoard(g.GameBoard, g.ParseBoard);
   int queenSideOK = 0;
   int kingSideOK = 0;
   CastleFlagsFor(g, side, queenSideOK, kingSideOK);
   const Board boardBefore = g.GameBoard;
   const CheckTable checkBefore = g.CheckState;
   g.ComputerMove.piece = kNoPiece;
-  ChooseComputerMove(con, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove, side,
-                     queenSideOK, kingSideOK, g.CheckState, g.PawnJump, g.MsgRow, g.Voice,
-                     g.PlayerLetter, moveNumber, hintLimit);
+  ChooseComputerMove(random, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove, side,
+                     queenSideOK, kingSideOK, g.CheckState, g.PawnJump, moveNumber, hintLimit);
   FUZZ_REQUIRE(g.GameBoard == boardBefore, "ChooseComputerMove changed the board");
   FUZZ_REQUIRE(g.CheckState == checkBefore, "ChooseComputerMove changed CheckState");
   RequireMoveOfSide(g.GameBoard, g.ComputerMove, side, "chosen move is no move of the side");

@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<Step> next = LoadCommand(g, con);
   FUZZ_REQUIRE(fuzz::BoardHoldsOnlyPieces(g.GameBoard), "a loaded board holds a non-piece");
   if (next.has_value()) return 0;  // back to a new game
-  FUZZ_REQUIRE(BothKingsPresent(con, g.GameBoard), "LOAD went on without both kings");
+  FUZZ_REQUIRE(FindKings(g.GameBoard).both(), "LOAD went on without both kings");
   PlayOn(con, g);
   return 0;
 }

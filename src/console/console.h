@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/random_source.h"
+
 namespace bdvx {
 
 constexpr int kScreenRows = 24;
@@ -33,7 +35,7 @@ struct Entry {
   std::string text;  // the typed line, as typed
 };
 
-class Console {
+class Console : public RandomSource {
  public:
   virtual ~Console() = default;
 
@@ -48,6 +50,9 @@ class Console {
   // Moves right without writing; past column 80 the line ends first and the
   // cursor lands on the next row at the column left over.
   virtual void skipColumns(int n) = 0;
+  // Rows top+1..bottom move up one row and row bottom is blanked in the
+  // current pair; the cursor does not move.
+  virtual void scrollUp(int top, int bottom) = 0;
 
   void printLine(std::string_view text) {
     print(text);
@@ -67,7 +72,7 @@ class Console {
   virtual double timer() = 0;                // seconds, monotonic
   virtual std::string dateString() = 0;      // mm-dd-yyyy
   virtual std::string timeString() = 0;      // hh:mm:ss
-  virtual double random() = 0;               // 0 <= r < 1
+  double random() override = 0;              // 0 <= r < 1
   virtual void randomize() = 0;              // seed from the clock
   // Plays a WAV file; a missing file beeps instead and is never an error.
   virtual void playSound(const std::string& path, bool wait) = 0;

@@ -54,6 +54,14 @@ void ScreenBuffer::skipColumns(int n) {
   }
 }
 
+void ScreenBuffer::scrollUp(int top, int bottom) {
+  assert(top >= 1 && top < bottom && bottom <= kScreenRows);
+  const auto rowStart = [this](int row) { return cells_.begin() + (row - 1) * kScreenCols; };
+  std::copy(rowStart(top + 1), rowStart(bottom + 1), rowStart(top));
+  std::fill(rowStart(bottom), rowStart(bottom + 1), Cell{' ', fg_, bg_});
+  for (int row = top; row <= bottom; ++row) dirty_ |= 1u << (row - 1);
+}
+
 const Cell& ScreenBuffer::cell(int row, int col) const {
   assert(row >= 1 && row <= kScreenRows && col >= 1 && col <= kScreenCols);
   return cells_[(row - 1) * kScreenCols + (col - 1)];

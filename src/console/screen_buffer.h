@@ -30,6 +30,9 @@ class ScreenBuffer {
   void clear();
   void newLine();
   void skipColumns(int n);
+  // Rows top+1..bottom move up one row; row bottom becomes blank in the
+  // current pair. The cursor stays where it is.
+  void scrollUp(int top, int bottom);
 
   const Cell& cell(int row, int col) const;
   std::string rowText(int row) const;  // the 80 characters of a row

@@ -77,6 +77,7 @@ class TerminalConsole : public Console {
   void clear() override { screen_.clear(); }
   void newLine() override { screen_.newLine(); }
   void skipColumns(int n) override { screen_.skipColumns(n); }
+  void scrollUp(int top, int bottom) override { screen_.scrollUp(top, bottom); }
   std::string inputLine() override;
   Entry waitEntry(bool acceptLines) override;
   void sleep(int milliseconds) override;

@@ -37,12 +37,11 @@ bool EnemyPawnAttacks(const Board& board, int side, int toRow, int toCol, int la
 // The reply scan's scoring: the first strictly highest score wins.
 class ReplyScorer : public CandidateVisitor {
  public:
-  ReplyScorer(Console& con, const Board& board, const ParseArray& parse, int side,
-              MoveRecord& replyMove)
-      : con_(con), board_(board), parse_(parse), side_(side), replyMove_(replyMove) {}
+  ReplyScorer(const Board& board, const ParseArray& parse, int side, MoveRecord& replyMove)
+      : board_(board), parse_(parse), side_(side), replyMove_(replyMove) {}
 
   void visit(const Candidate& c) override {
-    ScoreMove(con_, board_, parse_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
+    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
     if (runningScore_ > replyScore_) {
       replyScore_ = runningScore_;
       replyMove_ = c.move;
@@ -51,7 +50,6 @@ class ReplyScorer : public CandidateVisitor {
   int replyScore() const { return replyScore_; }
 
  private:
-  Console& con_;
   const Board& board_;
   const ParseArray& parse_;
   int side_;
@@ -172,9 +170,8 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
           board(toRow, toCol) = piece;
           int scratchMover = 0;
           const AfterMove after =
-              AfterMoveCheck(ctx.con, board, ctx.pawnJump, checkState, piece, fromRow,
-                             fromCol, toRow, toCol, ruleResult, kSilentMode, scratchMover,
-                             ctx.announcer);
+              AfterMoveCheck(board, ctx.pawnJump, checkState, piece, fromRow, fromCol, toRow,
+                             toCol, destination, ruleResult, kSilentMode, scratchMover);
           board(fromRow, fromCol) = piece;
           board(toRow, toCol) = destination;
           if (after.moveCanceled) continue;
@@ -202,7 +199,7 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
 
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
                        MoveRecord& replyMove, int side, CheckTable& checkState) {
-  ReplyScorer scorer(ctx.con, board, parse, side, replyMove);
+  ReplyScorer scorer(board, parse, side, replyMove);
   const PawnAttackFilter filter{true, false, 8};
   const ScanOutcome scan =
       ScanCandidates(ctx, board, parse, side, 0, 0, checkState, filter, scorer);
@@ -219,7 +216,7 @@ ProbeOutcome ProbeReply(const TrialContext& ctx, Board& board, MoveRecord& reply
   board(move.toRow, move.toCol) = move.piece;
   const int replySide = move.piece <= 0 ? kWhite : kBlack;
   ParseArray parse;
-  BuildParseBoard(ctx.con, board, parse);
+  BuildParseBoard(board, parse);
   const ReplyOutcome reply = BestReply(ctx, board, parse, replyMove, replySide, checkState);
   board = saved;
   ProbeOutcome outcome;

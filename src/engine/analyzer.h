@@ -4,7 +4,6 @@
 // and the check record are as on entry whenever a call returns.
 #pragma once
 
-#include "console/console.h"
 #include "game/board.h"
 #include "engine/move_scorer.h"
 #include "rules/check.h"
@@ -13,13 +12,9 @@ namespace bdvx {
 
 constexpr int kReplyStartScore = -50;  // a reply must beat this to be kept
 
-// What every trial needs besides the board: the console for the rules' fatal
-// lines, the en-passant memory, and the announcing context handed down to
-// AfterMoveCheck (unused in its silent mode).
+// What every trial needs besides the board: the en-passant memory.
 struct TrialContext {
-  Console& con;
   const PawnJumpRecord& pawnJump;
-  const Announcer& announcer;
 };
 
 // The rectangle of destinations tried for a piece, inclusive; an empty range

@@ -17,11 +17,11 @@ constexpr int kTieDrawThreshold = 500;  // a tie replaces the choice below this
 // with its coin toss.
 class ComputerScorer : public CandidateVisitor {
  public:
-  ComputerScorer(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                 CheckTable& checkState, MoveRecord& computerMove, MoveRecord& hintMove,
-                 int side, int queenSideOK, int kingSideOK, bool searchReplies,
-                 ChoiceObserver* observer)
-      : ctx_(ctx), board_(board), parse_(parse), checkState_(checkState),
+  ComputerScorer(const TrialContext& ctx, RandomSource& random, Board& board,
+                 const ParseArray& parse, CheckTable& checkState, MoveRecord& computerMove,
+                 MoveRecord& hintMove, int side, int queenSideOK, int kingSideOK,
+                 bool searchReplies, ChoiceObserver* observer)
+      : ctx_(ctx), random_(random), board_(board), parse_(parse), checkState_(checkState),
         computerMove_(computerMove), hintMove_(hintMove), side_(side),
         queenSideOK_(queenSideOK), kingSideOK_(kingSideOK),
         searchReplies_(searchReplies), observer_(observer) {}
@@ -34,14 +34,14 @@ class ComputerScorer : public CandidateVisitor {
       replyScore = probe.replyScore;
     }
 
-    ScoreMove(ctx_.con, board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
+    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
               runningScore_);
     runningScore_ -= FloorDiv(replyScore, 2);
 
     if (observer_ != nullptr) {
       observer_->candidate(c.move, runningScore_, replyScore, searchReplies_, replyMove_);
     }
-    const int tieDraw = static_cast<int>(ctx_.con.random() * kTieDrawRange);
+    const int tieDraw = static_cast<int>(random_.random() * kTieDrawRange);
     if (runningScore_ > bestScore_ ||
         (runningScore_ == bestScore_ && tieDraw < kTieDrawThreshold)) {
       bestScore_ = runningScore_;
@@ -52,6 +52,7 @@ class ComputerScorer : public CandidateVisitor {
 
  private:
   const TrialContext& ctx_;
+  RandomSource& random_;
   Board& board_;
   const ParseArray& parse_;
   CheckTable& checkState_;
@@ -69,12 +70,11 @@ class ComputerScorer : public CandidateVisitor {
 
 }  // namespace
 
-void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
+void ChooseComputerMove(RandomSource& random, Board& board, const ParseArray& parse,
                         MoveRecord& computerMove, MoveRecord& hintMove, int side,
                         int queenSideOK, int kingSideOK, CheckTable& checkState,
-                        const PawnJumpRecord& pawnJump, int& msgRow,
-                        const std::string& voice, const std::string& playerLetter,
-                        int moveNumber, int hintLimit, ChoiceObserver* observer) {
+                        const PawnJumpRecord& pawnJump, int moveNumber, int hintLimit,
+                        ChoiceObserver* observer) {
   assert(side == kWhite || side == kBlack);
 #ifndef NDEBUG
   const Board entryBoard = board;
@@ -82,8 +82,7 @@ void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
 #endif
   computerMove = MoveRecord{};
   hintMove = MoveRecord{};
-  const Announcer announcer{msgRow, voice, playerLetter};
-  const TrialContext ctx{con, pawnJump, announcer};
+  const TrialContext ctx{pawnJump};
 
   // While a check is in force the computer's pieces may go where a player's
   // pawn attacks; otherwise every piece but pawns, kings included, avoids it.
@@ -93,7 +92,7 @@ void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
   filter.kingsToo = true;
   filter.lastPawnRow = 7;
 
-  ComputerScorer scorer(ctx, board, parse, checkState, computerMove, hintMove, side,
+  ComputerScorer scorer(ctx, random, board, parse, checkState, computerMove, hintMove, side,
                         queenSideOK, kingSideOK, moveNumber <= hintLimit, observer);
   const ScanOutcome scan = ScanCandidates(ctx, board, parse, side, queenSideOK, kingSideOK,
                                           checkState, filter, scorer);

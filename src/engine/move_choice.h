@@ -2,10 +2,8 @@
 // best reply while the game is young enough for the level, ties tossed.
 #pragma once
 
-#include <string>
-
-#include "console/console.h"
 #include "game/board.h"
+#include "game/random_source.h"
 
 namespace bdvx {
 
@@ -22,13 +20,12 @@ class ChoiceObserver {
 };
 
 // Writes only computerMove (piece 0: resign) and hintMove (piece 0: none);
-// the board and checkState are as on entry when it returns.
-void ChooseComputerMove(Console& con, Board& board, const ParseArray& parse,
+// the board and checkState are as on entry when it returns. One number is
+// drawn from random for every candidate that reaches the comparison.
+void ChooseComputerMove(RandomSource& random, Board& board, const ParseArray& parse,
                         MoveRecord& computerMove, MoveRecord& hintMove, int side,
                         int queenSideOK, int kingSideOK, CheckTable& checkState,
-                        const PawnJumpRecord& pawnJump, int& msgRow,
-                        const std::string& voice, const std::string& playerLetter,
-                        int moveNumber, int hintLimit,
+                        const PawnJumpRecord& pawnJump, int moveNumber, int hintLimit,
                         ChoiceObserver* observer = nullptr);
 
 }  // namespace bdvx

@@ -20,7 +20,7 @@ constexpr int kNoQueenDistance = 6;
 
 // The distance term that replaces the row advance for rooks, bishops and
 // knights when the enemy king is on the board.
-int DistanceTerm(Console& con, const Board& board, int kind, int side, int toRow,
+int DistanceTerm(const Board& board, int kind, int side, int toRow,
                  int toCol, int kingRow, int kingCol, int rowAdvance) {
   const int dr = Abs(toRow - kingRow);
   const int dc = Abs(toCol - kingCol);
@@ -34,7 +34,7 @@ int DistanceTerm(Console& con, const Board& board, int kind, int side, int toRow
       int queen = -kQueen * side;
       int queenRow = 0;
       int queenCol = 0;
-      FindPiece(con, board, queen, queenRow, queenCol);
+      FindPiece(board, queen, queenRow, queenCol);
       const int d2 = queen == kNoPiece
                          ? kNoQueenDistance
                          : Max(Abs(toRow - queenRow), Abs(toCol - queenCol));
@@ -68,7 +68,7 @@ int ForkBonus(const Board& board, int piece, int toRow, int toCol) {
   return bonus;
 }
 
-void ScoreMove(Console& con, const Board& board, const ParseArray& parse,
+void ScoreMove(const Board& board, const ParseArray& parse,
                const ScoredMove& move, int& score) {
   const int side = move.side;
   assert(side == kWhite || side == kBlack);
@@ -84,9 +84,9 @@ void ScoreMove(Console& con, const Board& board, const ParseArray& parse,
   int king = -kKing * side;
   int kingRow = 0;
   int kingCol = 0;
-  FindPiece(con, board, king, kingRow, kingCol);
+  FindPiece(board, king, kingRow, kingCol);
   if (king != kNoPiece) {
-    advance = DistanceTerm(con, board, kind, side, move.toRow, move.toCol, kingRow,
+    advance = DistanceTerm(board, kind, side, move.toRow, move.toCol, kingRow,
                            kingCol, advance);
   }
 

@@ -2,7 +2,6 @@
 // computer player's judgement, used for its own moves and for the replies.
 #pragma once
 
-#include "console/console.h"
 #include "game/board.h"
 
 namespace bdvx {
@@ -24,7 +23,7 @@ struct ScoredMove {
 // Scores the move on the board before it is made, with that board's parse
 // array. Writes score only when the mover controls the destination; otherwise
 // score keeps the caller's value. Reads the board only.
-void ScoreMove(Console& con, const Board& board, const ParseArray& parse,
+void ScoreMove(const Board& board, const ParseArray& parse,
                const ScoredMove& move, int& score);
 
 // The knight's fork term: 3 for every enemy piece the knight on (toRow, toCol)

@@ -31,15 +31,6 @@ constexpr bool LetsRayThrough(int walker, int occupant, int ray) {
   return false;
 }
 
-// Writes the "Invalid Piece" line for a code that names no piece.
-void ReportInvalidPiece(Console& con, int code) {
-  con.locate(kScreenRows, 1);
-  con.print("  FATAL ERROR: Invalid Piece ");
-  con.printNumber(code);
-  con.print(" to Parse");
-  con.newLine();
-}
-
 // The king's up to eight neighbours.
 void AddKing(ParseArray& parse, int side, int row, int col) {
   for (int r = row - 1; r <= row + 1; ++r) {
@@ -115,7 +106,8 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
 
 }  // namespace
 
-void BuildParseBoard(Console& con, const Board& board, ParseArray& parse) {
+ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
+  ParseReport report;
   parse.fill(0);
   for (int row = 1; row <= 8; ++row) {
     for (int col = 1; col <= 8; ++col) {
@@ -123,9 +115,10 @@ void BuildParseBoard(Console& con, const Board& board, ParseArray& parse) {
       const int kind = Magnitude(piece);
       if (kind == 0 || kind > kKing) continue;
       const int side = piece > 0 ? kWhite : kBlack;
-      const LineTest line = TestLineThroughSquare(con, board, piece, row, col);
+      const LineTest line = TestLineThroughSquare(board, piece, row, col);
       switch (kind) {
         case kKing:
+          (side > 0 ? report.kings.white : report.kings.black) = true;
           AddKing(parse, side, row, col);
           break;
         case kKnight:
@@ -140,11 +133,12 @@ void BuildParseBoard(Console& con, const Board& board, ParseArray& parse) {
           AddPawn(parse, side, row, col, line);
           break;
         default:  // 2, 6, 7, 8 name no piece
-          ReportInvalidPiece(con, piece);
+          report.invalidPiece = piece;
           break;
       }
     }
   }
+  return report;
 }
 
 }  // namespace bdvx

@@ -2,13 +2,20 @@
 // the Black ones.
 #pragma once
 
-#include "console/console.h"
 #include "game/board.h"
+#include "rules/attacks.h"
 
 namespace bdvx {
 
-// Overwrites all 64 cells. A code of magnitude 2, 6, 7 or 8 writes the line
-// "  FATAL ERROR: Invalid Piece <code> to Parse" on row 24 and adds nothing.
-void BuildParseBoard(Console& con, const Board& board, ParseArray& parse);
+// What the builder found on the board besides the array, for the game to
+// tell the player: the last code that names no piece (0 when none), and which
+// kings stand on it.
+struct ParseReport {
+  int invalidPiece = 0;
+  KingsOnBoard kings;
+};
+
+// Overwrites all 64 cells. A code of magnitude 2, 6, 7 or 8 adds nothing.
+ParseReport BuildParseBoard(const Board& board, ParseArray& parse);
 
 }  // namespace bdvx

@@ -4,6 +4,7 @@
 #include "console/board_display.h"
 #include "console/piece_text.h"
 #include "console/screens.h"
+#include "game/board_report.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
 #include "records/file_error.h"
@@ -74,6 +75,9 @@ std::optional<Step> SaveCommand(GameState& g, Console& con) {
 std::optional<Step> LoadCommand(GameState& g, Console& con) {
   if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
   g.HistoryCount = 0;
+  // The snapshot keeps no en-passant target: one remembered from the game
+  // before would name a pawn of another position.
+  g.PawnJump = PawnJumpRecord{};
   g.StartTime = std::floor(con.timer() - 60.0 * g.ElapsedMinutes);
   ShowBoardFromSquareText(g, con);
   con.locate(23, 1);
@@ -89,7 +93,9 @@ void ShowBoardFromSquareText(GameState& g, Console& con) {
 
 std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
                                            const std::string& pauseText) {
-  if (BothKingsPresent(con, g.GameBoard)) return std::nullopt;
+  const KingsOnBoard kings = FindKings(g.GameBoard);
+  if (kings.both()) return std::nullopt;
+  ShowMissingKings(con, kings);
   con.locate(23, 55);
   con.print(pauseText);
   ReadKeyLine(con);

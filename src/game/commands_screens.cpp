@@ -4,6 +4,7 @@
 #include "console/piece_text.h"
 #include "console/screens.h"
 #include "engine/parse_board.h"
+#include "game/board_report.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
 
@@ -49,7 +50,7 @@ std::optional<Step> ResignCommand(GameState& g, Console& con) {
 std::optional<Step> ParseCommand(GameState& g, Console& con) {
   const char* columnLine = "      1 2 3 4 5 6 7 8         1 2 3 4 5 6 7 8       ";
   ShowMenuLine(con);
-  BuildParseBoard(con, g.GameBoard, g.ParseBoard);
+  const ParseReport report = BuildParseBoard(g.GameBoard, g.ParseBoard);
   con.printLine("        PARSE ARRAY             BOARD ARRAY         ");
   con.setColor(kColorLightCyan, kColorBlue);
   con.printLine(columnLine);
@@ -71,6 +72,7 @@ std::optional<Step> ParseCommand(GameState& g, Console& con) {
   con.printLine(columnLine);
   con.setColor(kNormalFg, kNormalBg);
   con.newLine();
+  ShowParseReport(con, report);
   return std::nullopt;
 }
 

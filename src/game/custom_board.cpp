@@ -3,6 +3,9 @@
 #include "console/screens.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
+#include "rules/attacks.h"
+#include "rules/castling_rights.h"
+#include "rules/check.h"
 
 namespace bdvx {
 
@@ -62,6 +65,22 @@ void EchoRows(Console& con, const SquareTextGrid& squareText) {
   }
 }
 
+// The rules' memory of a board set up by hand describes that board and
+// nothing of the game before it: no en-passant target, the checks standing
+// against the side to move, and each castling right held when its king and
+// rook stand on their home squares.
+void DescribeNewBoard(GameState& g, int sideToMove) {
+  g.PawnJump = PawnJumpRecord{};
+  int king = kKing * sideToMove;
+  int kingRow = 0;
+  int kingCol = 0;
+  FindPiece(g.GameBoard, king, kingRow, kingCol);
+  Checkers checkers;
+  if (king != kNoPiece) checkers = FindCheckers(g.GameBoard, kingRow, kingCol);
+  RecordCheckers(g.GameBoard, checkers, kingRow, kingCol, 0, 0, g.CheckState);
+  SetCastlingRightsFromBoard(g);
+}
+
 // Reads typed lines until one is among the two accepted answers.
 std::string AskUntil(Console& con, const char* first, const char* second) {
   std::string answer = " ";
@@ -98,6 +117,7 @@ std::optional<Step> CreateCommand(GameState& g, Console& con) {
   g.StartTime = con.timer();
 
   ShowBoardFromSquareText(g, con);
+  DescribeNewBoard(g, -lastMover);
   return NewGameUnlessBothKings(g, con, "Tap Enter");  // no trailing blank here
 }
 

@@ -25,10 +25,6 @@ int DigitValue(char ch) {
 Step PlayerPrompt(GameState& g, Console& con) {
   g.EndReason = kReasonCheckmate;
   g.CaptureFlag = 0;
-  // A try that was refused or cancelled took nothing: its capture must not be
-  // listed when the next try of the same turn stands.
-  g.CapturedPiece = 0;
-  g.CaptureGain = 0;
 
   std::string instruction = kInstruction;
   instruction.resize(kInstructionWidth, ' ');

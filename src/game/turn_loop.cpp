@@ -8,8 +8,10 @@
 #include "console/screens.h"
 #include "engine/move_choice.h"
 #include "engine/parse_board.h"
+#include "game/board_report.h"
 #include "game/game_end.h"
 #include "rules/move_execution.h"
+#include "rules/move_messages.h"
 
 namespace bdvx {
 
@@ -34,7 +36,7 @@ namespace {
 // resigns when it found none. MoveNumber counts the turn either way.
 Step ComputerTurn(GameState& g, Console& con) {
   g.ComputerMove.piece = kNoPiece;
-  BuildParseBoard(con, g.GameBoard, g.ParseBoard);
+  ShowParseReport(con, BuildParseBoard(g.GameBoard, g.ParseBoard));
 
   // No castling for the computer while a check stands against it.
   const bool white = g.ComputerSide == kWhite;
@@ -48,14 +50,12 @@ Step ComputerTurn(GameState& g, Console& con) {
 
   ChooseComputerMove(con, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove,
                      g.ComputerSide, queenSideOK, kingSideOK, g.CheckState, g.PawnJump,
-                     g.MsgRow, g.Voice, g.PlayerLetter, g.MoveNumber, g.HintLimit);
+                     g.MoveNumber, g.HintLimit);
   g.MoveNumber += 1;
 
   if (g.ComputerMove.piece == 0) {
     // MovePiece still holds the player's last piece: the player's side wins.
-    g.MsgRow += 1;
-    con.locate(g.MsgRow, 1);
-    con.printLine(" This Chess program RESIGNS.");
+    ShowMessage(con, g.MsgRow, " This Chess program RESIGNS.");
     con.playSound("wav/" + g.Voice + "/RESIGN.wav", true);
     g.EndReason = kReasonResigned;
     return Step::EndGame;
@@ -70,9 +70,12 @@ Step ComputerTurn(GameState& g, Console& con) {
 Step PlayerTurn(GameState& g, Console& con) {
   DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
 
+  // The computer's move flickers as the piece now on its square, so a
+  // promoted pawn shows as its new piece.
   if (g.ComputerMove.piece != 0) {
     g.MovePiece = g.ComputerMove.piece;
-    PieceTextOfCode(g.MovePiece, g.Code2);
+    const PieceCode landed = g.GameBoard(g.ComputerMove.toRow, g.ComputerMove.toCol);
+    PieceTextOfCode(landed != kEmpty ? landed : g.MovePiece, g.Code2);
     FlashSquare(con, g.Code2, g.ComputerMove);
   }
 

@@ -95,7 +95,9 @@ SnapshotFields SnapshotFieldsOf(const GameState& g) {
   f.SquareText = g.SquareText;
   f.CheckState = g.CheckState;
   f.PlayerLetter = g.PlayerLetter;
-  f.LastMoverSide = g.LastMoverSide;
+  // The file keeps only the side that moved last; the game holds the code
+  // of the piece that moved, whose sign is that side.
+  f.LastMoverSide = g.LastMoverSide < 0 ? kBlack : kWhite;
   f.ComputerSide = g.ComputerSide;
   f.MoveNumber = g.MoveNumber;
   f.Points = g.Points;
@@ -199,10 +201,11 @@ int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f)
 
   f.PlayerLetter = lines[kLetterLine - 1];
   if (f.PlayerLetter != "W" && f.PlayerLetter != "B") in.fail(kLetterLine);
-  // The last mover is kept as the code of the piece that moved (only its
-  // sign counts); CREATE and a new game leave -1 or 1 there.
+  // The side that moved last is -1 or 1; older snapshots kept the code of
+  // the piece that moved there, and any non-zero value counts by its sign.
   f.LastMoverSide = in.number(kLastMoverLine);
-  if (!NamesPiece(f.LastMoverSide)) in.fail(kLastMoverLine);
+  if (f.LastMoverSide == 0) in.fail(kLastMoverLine);
+  f.LastMoverSide = f.LastMoverSide < 0 ? kBlack : kWhite;
   f.ComputerSide = in.side(kComputerSideLine);
   f.MoveNumber = in.number(kMoveNumberLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);
   f.Points = in.number(kPointsLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);

@@ -1,8 +1,5 @@
 #include "rules/attacks.h"
 
-#include <string>
-
-#include "console/piece_text.h"
 #include "rules/piece_moves.h"
 
 namespace bdvx {
@@ -63,7 +60,7 @@ int LineAttacker(const Board& board, int king, int kingRow, int kingCol, int row
 
 }  // namespace
 
-void FindPiece(Console& con, const Board& board, int& code, int& row, int& col) {
+void FindPiece(const Board& board, int& code, int& row, int& col) {
   for (int r = 1; r <= 8; ++r) {
     for (int c = 1; c <= 8; ++c) {
       if (board(r, c) == code) {
@@ -75,56 +72,28 @@ void FindPiece(Console& con, const Board& board, int& code, int& row, int& col) 
   }
   row = 0;
   col = 0;
-  if (Magnitude(code) == kKing) {
-    std::string colourWord;
-    std::string pieceWord;
-    NamePiece(code, colourWord, pieceWord);
-    con.locate(23, 1);
-    con.printLine("  FATAL ERROR: NO " + colourWord + pieceWord + "ON BOARD.");
-  }
   code = kNoPiece;
 }
 
-bool BothKingsPresent(Console& con, const Board& board) {
-  bool ok = true;
-  int row = 0;
-  int col = 0;
-  int code = -kKing;
-  FindPiece(con, board, code, row, col);
-  if (code == kNoPiece) ok = false;
-  code = kKing;
-  FindPiece(con, board, code, row, col);
-  if (code == kNoPiece) ok = false;
-  return ok;
+KingsOnBoard FindKings(const Board& board) {
+  KingsOnBoard kings;
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      if (board(r, c) == -kKing) kings.black = true;
+      if (board(r, c) == kKing) kings.white = true;
+    }
+  }
+  return kings;
 }
 
-void TestGivesCheck(Console& con, const Board& board, const PawnJumpRecord& pawnJump, int piece,
-                    int fromRow, int fromCol, int& kingRow, int& kingCol, int& result) {
-  if (result != kRuleKingMissing) {
-    int king = piece > 0 ? -kKing : kKing;
-    FindPiece(con, board, king, kingRow, kingCol);
-    if (king == kNoPiece) return;
-  }
-  // A square off the board (a spoilt record) attacks nothing and is never read.
-  if (!OnBoard(fromRow, fromCol) || !OnBoard(kingRow, kingCol)) return;
-
-  int captureFlag =
-      TestPawnCapture(board, pawnJump, fromRow, fromCol, kingRow, kingCol).captureFlag;
-  TestPieceMove(piece, fromRow, fromCol, kingRow, kingCol, result, captureFlag, 0);
-  if (result != kRuleNotAMove && result != kRuleNeverMoves) {
-    result = TestPathClearAttack(board, piece, fromRow, fromCol, kingRow, kingCol, result);
-    if (result != 0) result = kRuleAttacksKing;
-  }
-}
-
-LineTest TestLineThroughSquare(Console& con, const Board& board, int piece, int row, int col) {
+LineTest TestLineThroughSquare(const Board& board, int piece, int row, int col) {
   assert(OnBoard(row, col));
   LineTest line;
   for (const int king : {kKing, -kKing}) {  // the White king first
     int code = king;
     int kingRow = 0;
     int kingCol = 0;
-    FindPiece(con, board, code, kingRow, kingCol);
+    FindPiece(board, code, kingRow, kingCol);
     if (code == kNoPiece) return line;
 
     int attackerRow = 0;

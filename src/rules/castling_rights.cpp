@@ -13,7 +13,31 @@ int CastlePermission(const GameState& g, PieceCode king, int toCol) {
   return queenSide ? g.WhiteQueenSideOK : g.WhiteKingSideOK;
 }
 
-void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol) {
+namespace {
+
+// The right that belongs to a rook's home corner, or nothing.
+int* CornerRight(GameState& g, int row, int col) {
+  if (row == 8 && col == 8) return &g.WhiteKingSideOK;
+  if (row == 8 && col == 1) return &g.WhiteQueenSideOK;
+  if (row == 1 && col == 8) return &g.BlackKingSideOK;
+  if (row == 1 && col == 1) return &g.BlackQueenSideOK;
+  return nullptr;
+}
+
+}  // namespace
+
+void SetCastlingRightsFromBoard(GameState& g) {
+  const bool whiteKingHome = g.GameBoard(8, 5) == kKing;
+  const bool blackKingHome = g.GameBoard(1, 5) == -kKing;
+  g.WhiteKingSideOK = whiteKingHome && g.GameBoard(8, 8) == kRook ? 1 : 0;
+  g.WhiteQueenSideOK = whiteKingHome && g.GameBoard(8, 1) == kRook ? 1 : 0;
+  g.BlackKingSideOK = blackKingHome && g.GameBoard(1, 8) == -kRook ? 1 : 0;
+  g.BlackQueenSideOK = blackKingHome && g.GameBoard(1, 1) == -kRook ? 1 : 0;
+}
+
+void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol, int toRow,
+                         int toCol) {
+  if (int* right = CornerRight(g, toRow, toCol)) *right = 0;
   if (piece == kKing) {
     g.WhiteQueenSideOK = 0;
     g.WhiteKingSideOK = 0;

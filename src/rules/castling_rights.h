@@ -11,7 +11,13 @@ namespace bdvx {
 int CastlePermission(const GameState& g, PieceCode king, int toCol);
 
 // A king's move clears both rights of its side; a rook leaving its starting
-// corner clears that corner's right. Rights are never given back.
-void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol);
+// corner, or a piece landing there (taking the rook that held the right),
+// clears that corner's right. Rights are never given back.
+void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol, int toRow,
+                         int toCol);
+
+// Each right set when its king and rook stand on their home squares: the
+// rights of a board set up by hand.
+void SetCastlingRightsFromBoard(GameState& g);
 
 }  // namespace bdvx

@@ -1,171 +1,177 @@
 #include "rules/check.h"
 
-#include <string>
-#include <string_view>
-
 #include "rules/attacks.h"
 #include "rules/piece_moves.h"
 
 namespace bdvx {
 namespace {
 
+// The rook's new column after castling toward toCol.
+constexpr int CastlingRookColumn(int toCol) { return toCol == 3 ? 4 : 6; }
+constexpr int CastlingRookCorner(int toCol) { return toCol == 3 ? 1 : 8; }
 
-// Does the move answer the check recorded in row k? The king must not stay
-// attacked by the checker; any other piece must take it or stand between.
-// A record that names no piece, or squares off the board, holds no check.
-bool CheckAnswered(Console& con, const Board& board, const PawnJumpRecord& pawnJump,
-                   const CheckTable& checkState, int k, int piece, int toRow, int toCol,
-                   int mode) {
-  const int checker = checkState(k, kCheckPiece);
-  const int checkerRow = checkState(k, kCheckFromRow);
-  const int checkerCol = checkState(k, kCheckFromCol);
-  const int kingRow = checkState(k, kCheckKingRow);
-  const int kingCol = checkState(k, kCheckKingCol);
-  if (checkerRow == toRow && checkerCol == toCol) return true;  // the checker is taken
-  if (!NamesPiece(checker) || !OnBoard(checkerRow, checkerCol)) return true;
-
-  if (Magnitude(piece) == kKing) {
-    int result = kRuleNotAMove;  // the king is searched on the board
-    int targetRow = 0;
-    int targetCol = 0;
-    if (mode == kSilentMode) {  // the to-square is the target
-      result = kRuleKingMissing;
-      targetRow = toRow;
-      targetCol = toCol;
+// The parts of a move beyond its own piece that the board does not show yet
+// (the en-passant victim still standing; in the silent mode the castling rook
+// in its corner and a promoting pawn still a pawn), put on the board for the
+// judgement and taken back when it is done.
+class MoveCompletion {
+ public:
+  MoveCompletion(Board& board, int piece, int fromRow, int toRow, int toCol, bool enPassant,
+                 bool castling, bool promotion, int mode)
+      : board_(board) {
+    if (enPassant) {
+      victimRow_ = EnPassantVictimRow(piece);
+      victimCol_ = toCol;
+      victim_ = board_(victimRow_, victimCol_);
+      board_(victimRow_, victimCol_) = kEmpty;
     }
-    TestGivesCheck(con, board, pawnJump, checker, checkerRow, checkerCol, targetRow, targetCol,
-                   result);
-    return result != kRuleAttacksKing;
+    if (mode != kSilentMode) return;
+    if (castling) {
+      rookRow_ = fromRow;
+      rookCorner_ = CastlingRookCorner(toCol);
+      rookCol_ = CastlingRookColumn(toCol);
+      rookBeside_ = board_(rookRow_, rookCol_);
+      board_(rookRow_, rookCol_) = board_(rookRow_, rookCorner_);
+      board_(rookRow_, rookCorner_) = kEmpty;
+    }
+    if (promotion) {  // the computer's pawn always becomes a queen
+      promotedRow_ = toRow;
+      promotedCol_ = toCol;
+      board_(toRow, toCol) = piece * kQueen;
+    }
   }
-  if (!OnBoard(kingRow, kingCol)) return true;
-  // Still an open path from the checker to the king: neither taken nor blocked.
-  return TestPathClearAttack(board, checker, checkerRow, checkerCol, kingRow, kingCol,
-                             kRuleOrdinary) == 0;
-}
-
-// "BLACK" is in check after a White move (or an empty code), "WHITE" after a Black one.
-const char* SideInCheck(int piece) { return piece >= 0 ? "BLACK" : "WHITE"; }
-
-// One line of the message column, below the last; the check cue goes to the
-// player when the side in check is theirs.
-void Announce(Console& con, const Announcer& announcer, std::string_view side,
-              std::string_view tail, bool cue) {
-  announcer.msgRow += 1;
-  con.locate(announcer.msgRow, 1);
-  std::string line = " ";
-  line += side;
-  line += tail;
-  con.printLine(line);
-  if (cue && announcer.playerLetter == side.substr(0, 1)) {
-    con.playSound("wav/" + announcer.voice + "/check.wav", true);
+  ~MoveCompletion() {
+    if (promotedRow_ != 0) board_(promotedRow_, promotedCol_) /= kQueen;
+    if (rookRow_ != 0) {
+      board_(rookRow_, rookCorner_) = board_(rookRow_, rookCol_);
+      board_(rookRow_, rookCol_) = rookBeside_;
+    }
+    if (victimRow_ != 0) board_(victimRow_, victimCol_) = victim_;
   }
-}
+  MoveCompletion(const MoveCompletion&) = delete;
+  MoveCompletion& operator=(const MoveCompletion&) = delete;
 
-// The castling noted for the king's move: where its rook stands now.
-struct Castling {
-  bool noted = false;
-  int rookCode = 0;
-  int rookCol = 0;
+ private:
+  Board& board_;
+  int victimRow_ = 0, victimCol_ = 0, victim_ = kEmpty;
+  int rookRow_ = 0, rookCorner_ = 0, rookCol_ = 0, rookBeside_ = kEmpty;
+  int promotedRow_ = 0, promotedCol_ = 0;
 };
+
+// The en-passant target the other side may take after this move: the square
+// a two-square pawn step passed over, and nothing after any other move.
+PawnJumpRecord JumpLeftBy(int piece, int fromRow, int fromCol, int toRow) {
+  if (Magnitude(piece) != kPawn || (toRow - fromRow != 2 && fromRow - toRow != 2)) return {};
+  return {piece, (fromRow + toRow) / 2, fromCol};
+}
 
 }  // namespace
 
-AfterMove AfterMoveCheck(Console& con, Board& board, const PawnJumpRecord& pawnJump,
-                         CheckTable& checkState, int piece, int fromRow, int fromCol, int toRow,
-                         int toCol, int ruleResult, int mode, int& lastMoverSide,
-                         const Announcer& announcer) {
+bool Checkers::includes(int row, int col) const {
+  const int listed = count < kMaxListed ? count : kMaxListed;
+  for (int i = 0; i < listed; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    if (rows[at] == row && cols[at] == col) return true;
+  }
+  return false;
+}
+
+bool KingInCheck(const Board& board, int side) {
+  int king = kKing * side;
+  int row = 0;
+  int col = 0;
+  FindPiece(board, king, row, col);
+  return king != kNoPiece && SquareAttacked(board, kKing * side, row, col);
+}
+
+void RecordCheckers(const Board& board, const Checkers& checkers, int kingRow, int kingCol,
+                    int movedRow, int movedCol, CheckTable& checkState) {
+  checkState.fill(0);
+  const auto record = [&](int checkRow, int row, int col) {
+    checkState(checkRow, kCheckPiece) = board(row, col);
+    checkState(checkRow, kCheckFromRow) = row;
+    checkState(checkRow, kCheckFromCol) = col;
+    checkState(checkRow, kCheckKingRow) = kingRow;
+    checkState(checkRow, kCheckKingCol) = kingCol;
+  };
+  const bool movedChecks = movedRow != 0 && checkers.includes(movedRow, movedCol);
+  if (movedChecks) record(kDirectCheckRow, movedRow, movedCol);
+
+  // The other checkers fill the rows left: row 2 first after a move, row 1
+  // first for a position set up by hand.
+  const int order[2] = {movedRow != 0 ? kDiscoveredCheckRow : kDirectCheckRow,
+                        movedRow != 0 ? kDirectCheckRow : kDiscoveredCheckRow};
+  int next = 0;
+  const int listed = checkers.count < Checkers::kMaxListed ? checkers.count : Checkers::kMaxListed;
+  for (int i = 0; i < listed && next < 2; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    const int row = checkers.rows[at];
+    const int col = checkers.cols[at];
+    if (row == movedRow && col == movedCol) continue;
+    while (next < 2 && checkState(order[next], kCheckPiece) != kEmpty) ++next;
+    if (next < 2) record(order[next++], row, col);
+  }
+}
+
+AfterMove AfterMoveCheck(Board& board, const PawnJumpRecord& pawnJump, CheckTable& checkState,
+                         int piece, int fromRow, int fromCol, int toRow, int toCol,
+                         int destinationBefore, int ruleResult, int mode, int& lastMoverSide) {
   assert(OnBoard(fromRow, fromCol) && OnBoard(toRow, toCol));
+  assert(board(toRow, toCol) == piece);
   AfterMove out;
-  Castling castling;
-  const int savedDirect = checkState(kDirectCheckRow, kCheckPiece);
-  const int savedDiscovered = checkState(kDiscoveredCheckRow, kCheckPiece);
-  const bool announce = mode == kAnnounceMode;
-  const char* side = SideInCheck(piece);
-
-  // The move may not stand: the check in force comes back, and in the game's
-  // own moves a castling rook returns to its corner.
-  const auto cancel = [&]() {
-    if (castling.noted && mode != kSilentMode) {
-      const int corner = castling.rookCol == 4 ? 1 : 8;
-      board(fromRow, corner) = board(fromRow, castling.rookCol);
-      board(fromRow, castling.rookCol) = kEmpty;
-    }
-    out.moveCanceled = true;
-    checkState(kDirectCheckRow, kCheckPiece) = savedDirect;
-    checkState(kDiscoveredCheckRow, kCheckPiece) = savedDiscovered;
-    return out;
-  };
-  const auto checkmate = [&]() {
-    out.checkScore = kCheckmate;
-    if (announce) Announce(con, announcer, side, " CHECKMATED                      ", false);
-    return out;
-  };
-
-  // The check in force must be answered; an answered row is cleared.
-  for (int k = kDirectCheckRow; k <= kDiscoveredCheckRow; ++k) {
-    if (checkState(k, kCheckPiece) == kEmpty) continue;
-    if (!CheckAnswered(con, board, pawnJump, checkState, k, piece, toRow, toCol, mode)) {
-      return cancel();
-    }
-    checkState(k, kCheckPiece) = kEmpty;
-  }
-
-  // A king may not cross an attacked square when castling, nor land on one;
-  // the computer's trials never leave their queen where it can be taken.
+  const int side = piece > 0 ? kWhite : kBlack;
   const int kind = Magnitude(piece);
-  if (kind == kKing && ruleResult == kRuleCastle) {
-    castling.noted = true;
-    castling.rookCol = toCol == 3 ? 4 : 6;
-    castling.rookCode = piece > 0 ? kRook : -kRook;
-    if (SquareAttacked(board, piece, fromRow, castling.rookCol)) return cancel();
-  }
-  if ((kind == kKing || kind == kQueen) && SquareAttacked(board, piece, toRow, toCol)) {
-    if (kind == kKing) return cancel();
-    if (mode == kSilentMode) return cancel();
-  }
+  const bool castling = kind == kKing && ruleResult == kRuleCastle;
 
-  // The vacated square: shielding the own king cancels, uncovering the
-  // other king is a discovered check.
-  const LineTest line = TestLineThroughSquare(con, board, piece, fromRow, fromCol);
-  out.checkScore = kNoCheck;
-  bool setLastMover = true;
-  if (line.score > kLineDiscovers) return cancel();
-  if (line.score == kLineDiscovers) {
-    if (announce) Announce(con, announcer, side, " is in CHECK DISCOVERED", true);
-    if (TestCheckmate(con, board, pawnJump, line.attacker, line.attackerRow, line.attackerCol,
-                      line.kingRow, line.kingCol)) {
-      return checkmate();
+  // A pawn's diagonal step onto an empty square takes en passant, and only
+  // the pawn of the other side that has just jumped over that square.
+  bool enPassant = false;
+  if (kind == kPawn && fromCol != toCol && destinationBefore == kEmpty) {
+    enPassant = pawnJump.code * piece < 0 && Magnitude(pawnJump.code) == kPawn &&
+                pawnJump.row == toRow && pawnJump.col == toCol;
+    if (!enPassant) {
+      out.moveCanceled = true;
+      return out;
     }
-    out.checkScore = kSingleCheck;
-    checkState(kDiscoveredCheckRow, kCheckPiece) = line.attacker;
-    checkState(kDiscoveredCheckRow, kCheckFromRow) = line.attackerRow;
-    checkState(kDiscoveredCheckRow, kCheckFromCol) = line.attackerCol;
-    checkState(kDiscoveredCheckRow, kCheckKingRow) = line.kingRow;
-    checkState(kDiscoveredCheckRow, kCheckKingCol) = line.kingCol;
-    if (mode == kSilentMode) setLastMover = false;
   }
-  if (setLastMover) lastMoverSide = piece;
+  // The computer's trials never leave their queen where it can be taken.
+  if (mode == kSilentMode && kind == kQueen && SquareAttacked(board, piece, toRow, toCol)) {
+    out.moveCanceled = true;
+    return out;
+  }
 
-  // Direct check by the piece on its new square; after a castling the rook
-  // is the one that may give it.
-  const int checker = castling.noted ? castling.rookCode : piece;
-  const int checkerCol = castling.noted ? castling.rookCol : toCol;
+  const MoveCompletion completion(board, piece, fromRow, toRow, toCol, enPassant, castling,
+                                  ruleResult == kRulePromotion, mode);
+  // The own king may not stand attacked, and a castling king may not start
+  // from or cross an attacked square.
+  const int rookCol = CastlingRookColumn(toCol);
+  if (KingInCheck(board, side) ||
+      (castling && (SquareAttacked(board, piece, fromRow, fromCol) ||
+                    SquareAttacked(board, piece, fromRow, rookCol)))) {
+    out.moveCanceled = true;
+    return out;
+  }
+
+  // The checks the move gives: the moved piece (after castling, the rook)
+  // directly, any other piece by discovery.
+  int enemyKing = -kKing * side;
   int kingRow = 0;
   int kingCol = 0;
-  int result = kRuleNotAMove;
-  TestGivesCheck(con, board, pawnJump, checker, toRow, checkerCol, kingRow, kingCol, result);
-  if (result == kRuleAttacksKing) {
-    if (announce) Announce(con, announcer, side, " is in CHECK        ", true);
-    if (TestCheckmate(con, board, pawnJump, checker, toRow, checkerCol, kingRow, kingCol)) {
-      return checkmate();
+  FindPiece(board, enemyKing, kingRow, kingCol);
+  Checkers checkers;
+  if (enemyKing != kNoPiece) checkers = FindCheckers(board, kingRow, kingCol);
+  const int movedRow = toRow;
+  const int movedCol = castling ? rookCol : toCol;
+  if (checkers.count > 0) {
+    out.directCheck = checkers.includes(movedRow, movedCol);
+    out.discoveredCheck = checkers.count > (out.directCheck ? 1 : 0);
+    out.checkScore = checkers.count > 1 ? kDoubleCheck : kSingleCheck;
+    if (TestCheckmate(board, -side, JumpLeftBy(piece, fromRow, fromCol, toRow))) {
+      out.checkScore = kCheckmate;
     }
-    out.checkScore += kSingleCheck;
-    checkState(kDirectCheckRow, kCheckPiece) = checker;
-    checkState(kDirectCheckRow, kCheckFromRow) = toRow;
-    checkState(kDirectCheckRow, kCheckFromCol) = checkerCol;
-    checkState(kDirectCheckRow, kCheckKingRow) = kingRow;
-    checkState(kDirectCheckRow, kCheckKingCol) = kingCol;
   }
+  RecordCheckers(board, checkers, kingRow, kingCol, movedRow, movedCol, checkState);
+  lastMoverSide = piece;
   return out;
 }
 

@@ -1,129 +1,138 @@
+// Checkmate: a king in check whose side has no legal move. Every move of the
+// side is tried on the board, the king's first, and kept when it leaves the
+// king unattacked.
 #include <array>
 
 #include "rules/attacks.h"
 #include "rules/check.h"
-#include "rules/piece_moves.h"
 
 namespace bdvx {
 namespace {
 
-constexpr int Sign(int x) { return (x > 0) - (x < 0); }
-constexpr int Abs(int x) { return x < 0 ? -x : x; }
-
-struct SquareList {
-  std::array<int, 6> rows{};
-  std::array<int, 6> cols{};
-  int count = 0;
+struct Step {
+  int row;
+  int col;
 };
+constexpr std::array<Step, 8> kKingSteps = {
+    {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}}};
+constexpr std::array<Step, 8> kKnightJumps = {
+    {{-2, -1}, {-2, 1}, {-1, -2}, {-1, 2}, {1, -2}, {1, 2}, {2, -1}, {2, 1}}};
+constexpr std::array<Step, 4> kStraight = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+constexpr std::array<Step, 4> kDiagonal = {{{-1, -1}, {-1, 1}, {1, -1}, {1, 1}}};
 
-// The squares strictly between king and attacker, from the king outward.
-// Only a line (row, column or diagonal) has squares between.
-SquareList SquaresBetween(int kingRow, int kingCol, int attackerRow, int attackerCol) {
-  SquareList list;
-  const int dr = attackerRow - kingRow;
-  const int dc = attackerCol - kingCol;
-  if (!(dr == 0 || dc == 0 || Abs(dr) == Abs(dc))) return list;
-  int r = kingRow + Sign(dr);
-  int c = kingCol + Sign(dc);
-  while ((r != attackerRow || c != attackerCol) && list.count < 6) {
-    list.rows[static_cast<std::size_t>(list.count)] = r;
-    list.cols[static_cast<std::size_t>(list.count)] = c;
-    ++list.count;
-    r += Sign(dr);
-    c += Sign(dc);
+// Tries moves of one side on the board and says whether one of them leaves
+// its king safe. Each trial is taken back before the next.
+class EscapeSearch {
+ public:
+  EscapeSearch(Board& board, int side, const PawnJumpRecord& pawnJump)
+      : board_(board), side_(side), pawnJump_(pawnJump) {
+    int king = kKing * side;
+    FindPiece(board, king, kingRow_, kingCol_);
   }
-  return list;
-}
 
-// Can the king step out of check? Each free or enemy-held square next to it
-// that the attack scan passes is tried with the king put there, since the
-// king on its old square may hide the checker's line.
-bool KingEscapes(Console& con, Board& board, const PawnJumpRecord& pawnJump, int attacker,
-                 int attackerRow, int attackerCol, int kingRow, int kingCol, int king) {
-  for (int r = kingRow - 1; r <= kingRow + 1; ++r) {
-    for (int c = kingCol - 1; c <= kingCol + 1; ++c) {
-      if (!OnBoard(r, c)) continue;
-      const int content = board(r, c);
-      if (content != kEmpty && attacker * content <= 0) continue;
-      if (SquareAttacked(board, king, r, c)) continue;
+  // Would moving the piece on (fromRow, fromCol) to (toRow, toCol), taking
+  // what stands there (and, en passant, the pawn on victimRow), leave the
+  // king safe?
+  bool safe(int fromRow, int fromCol, int toRow, int toCol, int victimRow = 0) {
+    const int piece = board_(fromRow, fromCol);
+    const int taken = board_(toRow, toCol);
+    const int victim = victimRow != 0 ? board_(victimRow, toCol) : kEmpty;
+    board_(toRow, toCol) = piece;
+    board_(fromRow, fromCol) = kEmpty;
+    if (victimRow != 0) board_(victimRow, toCol) = kEmpty;
+    const bool kingMoves = fromRow == kingRow_ && fromCol == kingCol_;
+    const bool attacked = SquareAttacked(board_, kKing * side_, kingMoves ? toRow : kingRow_,
+                                         kingMoves ? toCol : kingCol_);
+    if (victimRow != 0) board_(victimRow, toCol) = victim;
+    board_(fromRow, fromCol) = piece;
+    board_(toRow, toCol) = taken;
+    return !attacked;
+  }
 
-      const int kingSquare = board(kingRow, kingCol);
-      board(kingRow, kingCol) = kEmpty;
-      const int saved = board(r, c);
-      board(r, c) = king;
-      int targetRow = r;
-      int targetCol = c;
-      int result = kRuleKingMissing;  // the trial square is the target
-      TestGivesCheck(con, board, pawnJump, attacker, attackerRow, attackerCol, targetRow,
-                     targetCol, result);
-      board(r, c) = saved;
-      board(kingRow, kingCol) = kingSquare;
-      if (result != kRuleAttacksKing || saved == attacker) return true;
+  // A square the piece may step to: on the board and not held by its own side.
+  bool open(int row, int col) const { return OnBoard(row, col) && board_(row, col) * side_ <= 0; }
+
+  template <std::size_t N>
+  bool anyStep(int row, int col, const std::array<Step, N>& steps) {
+    for (const Step& s : steps) {
+      if (open(row + s.row, col + s.col) && safe(row, col, row + s.row, col + s.col)) return true;
     }
-  }
-  return false;
-}
-
-// May this defender step from its square to (toRow, toCol)? A capture of the
-// checker must be an ordinary move; a block any move the piece has.
-bool DefenderReaches(const Board& board, const PawnJumpRecord& pawnJump, int defender,
-                     int fromRow, int fromCol, int toRow, int toCol, bool capture) {
-  int captureFlag = TestPawnCapture(board, pawnJump, fromRow, fromCol, toRow, toCol).captureFlag;
-  int result = kRuleNotAMove;
-  TestPieceMove(defender, fromRow, fromCol, toRow, toCol, result, captureFlag, 0);
-  if (capture) {
-    if (result != kRuleOrdinary) return false;
-    return TestPathClearAttack(board, defender, fromRow, fromCol, toRow, toCol,
-                               kRuleOrdinary) != 0;
-  }
-  if (result == kRuleNotAMove || result == kRuleNeverMoves || result == kRuleCastleRefused) {
     return false;
   }
-  return TestPathClearAttack(board, defender, fromRow, fromCol, toRow, toCol, result) != 0;
-}
+
+  template <std::size_t N>
+  bool anySlide(int row, int col, const std::array<Step, N>& rays) {
+    for (const Step& ray : rays) {
+      for (int r = row + ray.row, c = col + ray.col; open(r, c); r += ray.row, c += ray.col) {
+        if (safe(row, col, r, c)) return true;
+        if (board_(r, c) != kEmpty) break;  // a capture ends the ray
+      }
+    }
+    return false;
+  }
+
+  // Forward one step onto an empty square, two from the home row over two
+  // empty squares, diagonally onto an enemy or onto the en-passant target.
+  bool anyPawnMove(int row, int col) {
+    const int ahead = row - side_;  // White pawns go toward row 1
+    if (ahead < 1 || ahead > 8) return false;
+    if (board_(ahead, col) == kEmpty) {
+      if (safe(row, col, ahead, col)) return true;
+      const int homeRow = side_ > 0 ? 7 : 2;
+      const int twoAhead = ahead - side_;
+      if (row == homeRow && board_(twoAhead, col) == kEmpty && safe(row, col, twoAhead, col)) {
+        return true;
+      }
+    }
+    for (const int c : {col - 1, col + 1}) {
+      if (c < 1 || c > 8) continue;
+      if (board_(ahead, c) * side_ < 0 && safe(row, col, ahead, c)) return true;
+      const bool enPassant = board_(ahead, c) == kEmpty && pawnJump_.code * side_ < 0 &&
+                             pawnJump_.row == ahead && pawnJump_.col == c;
+      if (enPassant && safe(row, col, ahead, c, EnPassantVictimRow(side_))) return true;
+    }
+    return false;
+  }
+
+  bool anyMoveOf(int row, int col) {
+    switch (Magnitude(board_(row, col))) {
+      case kKing: return anyStep(row, col, kKingSteps);
+      case kKnight: return anyStep(row, col, kKnightJumps);
+      case kBishop: return anySlide(row, col, kDiagonal);
+      case kRook: return anySlide(row, col, kStraight);
+      case kQueen: return anySlide(row, col, kDiagonal) || anySlide(row, col, kStraight);
+      case kPawn: return anyPawnMove(row, col);
+      default: return false;  // codes that name no piece never move
+    }
+  }
+
+  // The king's own steps first: they answer most checks.
+  bool anyMove() {
+    if (kingRow_ != 0 && anyMoveOf(kingRow_, kingCol_)) return true;
+    for (int r = 1; r <= 8; ++r) {
+      for (int c = 1; c <= 8; ++c) {
+        if (board_(r, c) * side_ <= 0 || (r == kingRow_ && c == kingCol_)) continue;
+        if (anyMoveOf(r, c)) return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  Board& board_;
+  int side_;
+  const PawnJumpRecord& pawnJump_;
+  int kingRow_ = 0;
+  int kingCol_ = 0;
+};
 
 }  // namespace
 
-bool TestCheckmate(Console& con, Board& board, const PawnJumpRecord& pawnJump, int attacker,
-                   int attackerRow, int attackerCol, int kingRow, int kingCol) {
-  // A spoilt record naming squares off the board is no mate.
-  if (!OnBoard(attackerRow, attackerCol) || !OnBoard(kingRow, kingCol)) return false;
-  const int defenderSide = attacker > 0 ? kBlack : kWhite;
-  const int king = kKing * defenderSide;
-
-  if (KingEscapes(con, board, pawnJump, attacker, attackerRow, attackerCol, kingRow, kingCol,
-                  king)) {
-    return false;
-  }
-
-  SquareList between;
-  if (Magnitude(attacker) != kKnight && Magnitude(attacker) != kPawn) {
-    between = SquaresBetween(kingRow, kingCol, attackerRow, attackerCol);
-  }
-
-  for (int r = 1; r <= 8; ++r) {
-    for (int c = 1; c <= 8; ++c) {
-      const int defender = board(r, c);
-      if (defender * defenderSide <= 0 || defender == king) continue;
-
-      // Taking the checker, unless the defender shields its own king.
-      if (DefenderReaches(board, pawnJump, defender, r, c, attackerRow, attackerCol, true)) {
-        if (TestLineThroughSquare(con, board, defender, r, c).score > kLineDiscovers) continue;
-        return false;
-      }
-      // Stepping between, on the first square it reaches, with the same proviso.
-      for (int i = 0; i < between.count; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i);
-        if (!DefenderReaches(board, pawnJump, defender, r, c, between.rows[at],
-                             between.cols[at], false)) {
-          continue;
-        }
-        if (TestLineThroughSquare(con, board, defender, r, c).score > kLineDiscovers) break;
-        return false;
-      }
-    }
-  }
-  return true;
+bool TestCheckmate(Board& board, int defenderSide, const PawnJumpRecord& pawnJump) {
+  assert(defenderSide == kWhite || defenderSide == kBlack);
+  if (!KingInCheck(board, defenderSide)) return false;
+  EscapeSearch search(board, defenderSide, pawnJump);
+  return !search.anyMove();
 }
 
 }  // namespace bdvx

@@ -13,6 +13,27 @@ void RecordHistory(GameState& g, const std::string& pieceName) {
   g.HistTo(n, kRowCol) = std::to_string(g.ToRow) + std::to_string(g.ToCol);
 }
 
+HistoryMark MarkHistory(const GameState& g) {
+  HistoryMark mark;
+  mark.count = g.HistoryCount;
+  mark.row = g.HistoryCount < kHistoryRows ? g.HistoryCount + 1 : kHistoryRows;
+  for (int column : {kDescriptive, kRowCol}) {
+    mark.piece[column - 1] = g.HistPiece(mark.row, column);
+    mark.from[column - 1] = g.HistFrom(mark.row, column);
+    mark.to[column - 1] = g.HistTo(mark.row, column);
+  }
+  return mark;
+}
+
+void RestoreHistory(GameState& g, const HistoryMark& mark) {
+  g.HistoryCount = mark.count;
+  for (int column : {kDescriptive, kRowCol}) {
+    g.HistPiece(mark.row, column) = mark.piece[column - 1];
+    g.HistFrom(mark.row, column) = mark.from[column - 1];
+    g.HistTo(mark.row, column) = mark.to[column - 1];
+  }
+}
+
 bool RepeatedMoves(const GameState& g) {
   const int n = g.HistoryCount;
   if (n <= 5) return false;

@@ -52,13 +52,94 @@ void AnnounceCapture(GameState& g, Console& con) {
   g.CaptureGain = g.ComputerSide * g.CapturedPiece;
 }
 
-// The castling rook jumps over the king to the square beside it.
-void MoveCastlingRook(GameState& g) {
-  const int row = g.FromRow;
-  const int corner = g.ToCol == 3 ? 1 : 8;
-  const int target = g.ToCol == 3 ? 4 : 6;
-  g.GameBoard(row, target) = g.GameBoard(row, corner);
-  g.GameBoard(row, corner) = kEmpty;
+// The castling rook jumps over the king to the square beside it, or goes
+// back to its corner when the castling is taken back.
+void MoveCastlingRook(Board& board, int row, int kingToCol) {
+  const int corner = kingToCol == 3 ? 1 : 8;
+  const int beside = kingToCol == 3 ? 4 : 6;
+  board(row, beside) = board(row, corner);
+  board(row, corner) = kEmpty;
+}
+void PutCastlingRookBack(Board& board, int row, int kingToCol) {
+  const int corner = kingToCol == 3 ? 1 : 8;
+  const int beside = kingToCol == 3 ? 4 : 6;
+  board(row, corner) = board(row, beside);
+  board(row, beside) = kEmpty;
+}
+
+// The move's MoveRuleResult for the squares being executed, as the rules
+// give it, with the capture flag of the step.
+int RuleResultOf(const GameState& g, int& captureFlag) {
+  int castleAllowed = 0;
+  if (Magnitude(g.MovePiece) == kKing) castleAllowed = CastlePermission(g, g.MovePiece, g.ToCol);
+  captureFlag =
+      TestPawnCapture(g.GameBoard, g.PawnJump, g.FromRow, g.FromCol, g.ToRow, g.ToCol).captureFlag;
+  int ruleResult = kRuleNotAMove;
+  TestPieceMove(g.MovePiece, g.FromRow, g.FromCol, g.ToRow, g.ToCol, ruleResult, captureFlag,
+                castleAllowed);
+  return ruleResult;
+}
+
+// Would the move stand? The rules and the after-move judgement on a scratch
+// copy of the board, so that a repetition is only drawn by a move that
+// stands. A promoting pawn is judged as it is: its new piece cannot change
+// whether its own king is safe.
+bool MoveWouldStand(const GameState& g) {
+  int captureFlag = kCaptureNone;
+  const int ruleResult = RuleResultOf(g, captureFlag);
+  if (ruleResult == kRuleNotAMove || ruleResult == kRuleCastleRefused ||
+      ruleResult == kRuleNeverMoves) {
+    return false;
+  }
+  Board board = g.GameBoard;
+  CheckTable checkState = g.CheckState;
+  int lastMover = g.LastMoverSide;
+  const PieceCode destination = board(g.ToRow, g.ToCol);
+  if (ruleResult == kRuleCastle) MoveCastlingRook(board, g.FromRow, g.ToCol);
+  board(g.ToRow, g.ToCol) = g.MovePiece;
+  board(g.FromRow, g.FromCol) = kEmpty;
+  return !AfterMoveCheck(board, g.PawnJump, checkState, g.MovePiece, g.FromRow, g.FromCol,
+                         g.ToRow, g.ToCol, destination, ruleResult, kAnnounceMode, lastMover)
+              .moveCanceled;
+}
+
+// What a try that is refused or cancelled must leave exactly as it found
+// it: the history, the en-passant memory, the checks and the capture values.
+struct TryRecord {
+  HistoryMark history;
+  PawnJumpRecord pawnJump;
+  CheckTable checkState;
+  PieceCode capturedPiece = 0;
+  int captureGain = 0;
+
+  static TryRecord Of(const GameState& g) {
+    return {MarkHistory(g), g.PawnJump, g.CheckState, g.CapturedPiece, g.CaptureGain};
+  }
+  void restore(GameState& g) const {
+    RestoreHistory(g, history);
+    g.PawnJump = pawnJump;
+    g.CheckState = checkState;
+    g.CapturedPiece = capturedPiece;
+    g.CaptureGain = captureGain;
+  }
+};
+
+// The check lines of the message column, in order: a discovered check, a
+// direct check, then checkmate. The player hears the check cue for each
+// check against their own side.
+void AnnounceChecks(GameState& g, Console& con, const AfterMove& check) {
+  if (check.checkScore == kNoCheck) return;
+  const std::string side = g.MovePiece >= 0 ? kWordBlack : kWordWhite;
+  const bool playerInCheck = g.PlayerLetter == side.substr(0, 1);
+  const auto checkLine = [&](const char* tail) {
+    ShowMessage(con, g.MsgRow, " " + side + tail);
+    if (playerInCheck) con.playSound("wav/" + g.Voice + "/check.wav", true);
+  };
+  if (check.discoveredCheck) checkLine(" is in CHECK DISCOVERED");
+  if (check.directCheck) checkLine(" is in CHECK        ");
+  if (check.checkScore > kMateThreshold) {
+    ShowMessage(con, g.MsgRow, " " + side + " CHECKMATED                      ");
+  }
 }
 
 // The en-passant capture of the pawn remembered in PawnJump. Returns false
@@ -70,9 +151,7 @@ bool HandleEnPassant(GameState& g, Console& con) {
   ShowMessage(con, g.MsgRow, " En Passent capture of PAWN.          ");
   g.CapturedPiece = g.PawnJump.code;
   g.CaptureGain = g.ComputerSide * g.CapturedPiece;
-  // The taken pawn stands beside the passed-over square, on row 4 for a
-  // White taker and on row 5 for a Black one.
-  g.GameBoard(g.MovePiece > 0 ? 4 : 5, g.ToCol) = kEmpty;
+  g.GameBoard(EnPassantVictimRow(g.MovePiece), g.ToCol) = kEmpty;
   g.Points += g.CaptureGain;
   return true;
 }
@@ -91,6 +170,14 @@ void RecordCapture(GameState& g) {
 MoveOutcome ExecuteMove(GameState& g, Console& con) {
   MoveOutcome outcome;
   assert(OnBoard(g.FromRow, g.FromCol) && OnBoard(g.ToRow, g.ToCol));
+  const TryRecord before = TryRecord::Of(g);
+  // A try that does not stand leaves no trace in the game's records; what
+  // it showed and played stays on the screen.
+  const auto takeBack = [&](Step next) {
+    before.restore(g);
+    outcome.next = next;
+    return outcome;
+  };
 
   // Announcement and history.
   std::string sideWord;
@@ -101,8 +188,9 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
   ShowMessage(con, g.MsgRow, MoveLine(g, sideWord + pieceWord));
 
   // The sixth repeating half-move ends the game before it is made.
-  if (RepeatedMoves(g)) {
-    con.printLine(" DRAW: Both sides made repeating moves.");
+  if (RepeatedMoves(g) && MoveWouldStand(g)) {
+    int drawRow = g.MsgRow;  // the line follows the move line; MsgRow stays
+    ShowMessage(con, drawRow, " DRAW: Both sides made repeating moves.");
     g.EndReason = kReasonDraw;
     outcome.next = Step::EndGame;
     return outcome;
@@ -113,32 +201,23 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
 
   // The rules once more, for the squares being executed; for the computer's
   // move this is the only rule check.
-  int castleAllowed = 0;
-  if (Magnitude(g.MovePiece) == kKing) castleAllowed = CastlePermission(g, g.MovePiece, g.ToCol);
-  g.CaptureFlag =
-      TestPawnCapture(g.GameBoard, g.PawnJump, g.FromRow, g.FromCol, g.ToRow, g.ToCol).captureFlag;
-  int ruleResult = kRuleNotAMove;
-  TestPieceMove(g.MovePiece, g.FromRow, g.FromCol, g.ToRow, g.ToCol, ruleResult, g.CaptureFlag,
-                castleAllowed);
-  if (ruleResult == kRuleNeverMoves) return outcome;  // TurnTop, board untouched
+  const int ruleResult = RuleResultOf(g, g.CaptureFlag);
+  if (ruleResult == kRuleNeverMoves) return takeBack(Step::TurnTop);  // board untouched
 
   if (g.CaptureFlag == kCapturePawnJump) {
     g.PawnJump = {g.MovePiece, (g.FromRow + g.ToRow) / 2, g.FromCol};
   }
 
   const PieceCode pawnBeforePromotion = g.MovePiece;
-  bool promoted = false;
   switch (ruleResult) {
     case kRuleNotAMove:
       ShowRefusal(con, "  ILLEGAL: NOT in set of moves for " + g.Code2 + "           ");
-      outcome.next = Step::PlayerPrompt;
-      return outcome;
+      return takeBack(Step::PlayerPrompt);
     case kRuleCastleRefused:
       ShowMessage(con, g.MsgRow, "  ILLEGAL Castle Attempt       ");
-      outcome.next = Step::PlayerPrompt;
-      return outcome;
+      return takeBack(Step::PlayerPrompt);
     case kRuleCastle:
-      MoveCastlingRook(g);
+      MoveCastlingRook(g.GameBoard, g.FromRow, g.ToCol);
       ShowMessage(con, g.MsgRow, " CASTLE move: ROOK/KING switch done");
       break;
     case kRulePromotion: {
@@ -146,7 +225,6 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
       int promotionChoice = kQueen;
       if (g.ComputerSide * g.MovePiece < 0) promotionChoice = AskPromotionChoice(g, con);
       g.MovePiece = g.MovePiece * Magnitude(promotionChoice);
-      promoted = true;
       std::string choiceSide;
       std::string choiceWord;
       NamePiece(promotionChoice, choiceSide, choiceWord);
@@ -164,32 +242,33 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
     return outcome;
   }
 
-  const PieceCode movedPieceCode = g.MovePiece;
   const PieceCode destinationBefore = g.GameBoard(g.ToRow, g.ToCol);
   g.GameBoard(g.ToRow, g.ToCol) = g.MovePiece;
   g.GameBoard(g.FromRow, g.FromCol) = kEmpty;
 
-  const AfterMove check = AfterMoveCheck(
-      con, g.GameBoard, g.PawnJump, g.CheckState, g.MovePiece, g.FromRow, g.FromCol, g.ToRow,
-      g.ToCol, ruleResult, kAnnounceMode, g.LastMoverSide,
-      Announcer{g.MsgRow, g.Voice, g.PlayerLetter});
+  const AfterMove check =
+      AfterMoveCheck(g.GameBoard, g.PawnJump, g.CheckState, g.MovePiece, g.FromRow, g.FromCol,
+                     g.ToRow, g.ToCol, destinationBefore, ruleResult, kAnnounceMode,
+                     g.LastMoverSide);
   outcome.checkScore = check.checkScore;
 
-  // A move that leaves the own king attacked is taken back; a castling
-  // rook is already back in its corner. History, lines and PawnJump stay.
+  // A move that leaves the own king attacked is taken back whole: the
+  // piece (a pawn again after a promotion), the castling rook, the records.
   if (check.moveCanceled) {
-    g.GameBoard(g.FromRow, g.FromCol) = promoted ? pawnBeforePromotion : movedPieceCode;
+    g.GameBoard(g.FromRow, g.FromCol) = pawnBeforePromotion;
     g.GameBoard(g.ToRow, g.ToCol) = destinationBefore;
+    if (ruleResult == kRuleCastle) PutCastlingRookBack(g.GameBoard, g.FromRow, g.ToCol);
     ShowRefusal(con, "  MOVE CANCELED: KING is (or would be) in CHECK         ");
-    outcome.next = Step::PlayerPrompt;
-    return outcome;
+    outcome.checkScore = kNoCheck;
+    return takeBack(Step::PlayerPrompt);
   }
+  AnnounceChecks(g, con, check);
   if (check.checkScore > kMateThreshold) {
     outcome.next = Step::EndGame;
     return outcome;
   }
 
-  ClearCastlingRights(g, g.MovePiece, g.FromRow, g.FromCol);
+  ClearCastlingRights(g, g.MovePiece, g.FromRow, g.FromCol, g.ToRow, g.ToCol);
   g.Points += destinationBefore * g.ComputerSide;
 
   if (Magnitude(g.MovePiece) == kPawn &&

@@ -132,7 +132,8 @@ struct PathAnswer {
 };
 
 // The king's path: the back-row squares it jumps over, then for a castling
-// jump the rook of the row's side in its corner and the squares beside it.
+// jump its empty landing square, the rook of the row's side in its corner and
+// the squares beside it.
 PathAnswer KingWalk(const Board& board, int fromRow, int fromCol, int toCol, int ruleResult,
                     int attackMode) {
   PathAnswer answer;
@@ -143,6 +144,11 @@ PathAnswer KingWalk(const Board& board, int fromRow, int fromCol, int toCol, int
   }
   if (ruleResult == kRuleOrdinary) return answer;
   if (attackMode == kAttackMode) {  // a king's jump never attacks anything
+    answer.clear = 0;
+    return answer;
+  }
+  // The king's landing square must be empty: castling never takes a piece.
+  if (board(fromRow, toCol) != kEmpty) {
     answer.clear = 0;
     return answer;
   }

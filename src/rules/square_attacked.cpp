@@ -17,30 +17,29 @@ constexpr std::array<Ray, 8> kRays = {{
 
 constexpr int Abs(int x) { return x < 0 ? -x : x; }
 
-// The enemy king on the square or next to it.
-bool KingNear(const Board& board, int enemy, int row, int col) {
-  for (int r = row - 1; r <= row + 1; ++r) {
-    for (int c = col - 1; c <= col + 1; ++c) {
-      if (OnBoard(r, c) && board(r, c) == kKing * enemy) return true;
+// Calls found(row, col) for every piece of side `enemy` that attacks
+// (row, col), in the order king, knights, lines, pawns, until found answers
+// true; returns whether it did. The enemy king counts only when kingCounts.
+template <typename Found>
+bool VisitAttackers(const Board& board, int enemy, int row, int col, bool kingCounts,
+                    Found found) {
+  // The enemy king on the square or next to it.
+  if (kingCounts) {
+    for (int r = row - 1; r <= row + 1; ++r) {
+      for (int c = col - 1; c <= col + 1; ++c) {
+        if (OnBoard(r, c) && board(r, c) == kKing * enemy && found(r, c)) return true;
+      }
     }
   }
-  return false;
-}
-
-// An enemy knight one jump away.
-bool KnightNear(const Board& board, int enemy, int row, int col) {
+  // Enemy knights one jump away.
   for (int r = row - 2; r <= row + 2; ++r) {
     if (r < 1 || r > 8 || r == row) continue;
     const int d = Abs(r - row) == 1 ? 2 : 1;
-    if (col - d >= 1 && board(r, col - d) == kKnight * enemy) return true;
-    if (col + d <= 8 && board(r, col + d) == kKnight * enemy) return true;
+    if (col - d >= 1 && board(r, col - d) == kKnight * enemy && found(r, col - d)) return true;
+    if (col + d <= 8 && board(r, col + d) == kKnight * enemy && found(r, col + d)) return true;
   }
-  return false;
-}
-
-// The first piece on each ray: an enemy queen anywhere, a bishop on a
-// diagonal, a rook on a straight ray.
-bool SliderOnRay(const Board& board, int enemy, int row, int col) {
+  // The first piece on each ray: an enemy queen anywhere, a bishop on a
+  // diagonal, a rook on a straight ray.
   for (std::size_t i = 0; i < kRays.size(); ++i) {
     const bool diagonal = i % 2 == 1;
     int r = row;
@@ -51,21 +50,18 @@ bool SliderOnRay(const Board& board, int enemy, int row, int col) {
       if (!OnBoard(r, c)) break;
       const int met = board(r, c);
       if (met == kEmpty) continue;
-      if (met == kQueen * enemy) return true;
-      if (diagonal && met == kBishop * enemy) return true;
-      if (!diagonal && met == kRook * enemy) return true;
+      const bool slider = met == kQueen * enemy || (diagonal && met == kBishop * enemy) ||
+                          (!diagonal && met == kRook * enemy);
+      if (slider && found(r, c)) return true;
       break;
     }
   }
-  return false;
-}
-
-// An enemy pawn that takes toward the square (en passant is not counted).
-bool PawnNear(const Board& board, int enemy, int row, int col) {
+  // Enemy pawns that take toward the square (en passant is not counted).
   const int r = row + enemy;
-  if (r < 1 || r > 8) return false;
-  if (col - 1 >= 1 && board(r, col - 1) == kPawn * enemy) return true;
-  if (col + 1 <= 8 && board(r, col + 1) == kPawn * enemy) return true;
+  if (r >= 1 && r <= 8) {
+    if (col - 1 >= 1 && board(r, col - 1) == kPawn * enemy && found(r, col - 1)) return true;
+    if (col + 1 <= 8 && board(r, col + 1) == kPawn * enemy && found(r, col + 1)) return true;
+  }
   return false;
 }
 
@@ -76,9 +72,19 @@ bool SquareAttacked(const Board& board, int piece, int row, int col) {
   if (!OnBoard(row, col)) return false;
   const int enemy = piece > 0 ? kBlack : kWhite;
   // A queen is never counted as attacked by the enemy king.
-  if (Magnitude(piece) != kQueen && KingNear(board, enemy, row, col)) return true;
-  return KnightNear(board, enemy, row, col) || SliderOnRay(board, enemy, row, col) ||
-         PawnNear(board, enemy, row, col);
+  return VisitAttackers(board, enemy, row, col, Magnitude(piece) != kQueen,
+                        [](int, int) { return true; });
+}
+
+Checkers FindCheckers(const Board& board, int kingRow, int kingCol) {
+  assert(OnBoard(kingRow, kingCol));
+  Checkers checkers;
+  const int enemy = board(kingRow, kingCol) > 0 ? kBlack : kWhite;
+  VisitAttackers(board, enemy, kingRow, kingCol, true, [&checkers](int r, int c) {
+    checkers.add(r, c);
+    return false;
+  });
+  return checkers;
 }
 
 }  // namespace bdvx

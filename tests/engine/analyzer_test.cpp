@@ -15,20 +15,15 @@
 namespace bdvx {
 namespace {
 
-// A scan's context with a silent announcer.
+// A scan's board, parse array and context.
 struct Scan {
-  explicit Scan(const Board& b) : board(b) { BuildParseBoard(con, board, parse); }
-  TrialContext context() { return TrialContext{con, pawnJump, announcer}; }
+  explicit Scan(const Board& b) : board(b) { BuildParseBoard(board, parse); }
+  TrialContext context() { return TrialContext{pawnJump}; }
 
-  VirtualConsole con;
   Board board;
   ParseArray parse;
   CheckTable checkState{};
   PawnJumpRecord pawnJump{};
-  int msgRow = 1;
-  std::string voice = "ENG";
-  std::string playerLetter = "W";
-  Announcer announcer{msgRow, voice, playerLetter};
 };
 
 class Recorder : public CandidateVisitor {

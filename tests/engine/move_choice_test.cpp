@@ -49,10 +49,9 @@ struct Choice {
          const CheckTable& check = {}, const std::vector<double>& draws = {})
       : board(b), checkState(check) {
     for (const double draw : draws) con.queueRandom(draw);
-    BuildParseBoard(con, board, parse);
+    BuildParseBoard(board, parse);
     ChooseComputerMove(con, board, parse, computerMove, hintMove, side, castle, castle,
-                       checkState, pawnJump, msgRow, voice, playerLetter, moveNumber,
-                       hintLimit, &watcher);
+                       checkState, pawnJump, moveNumber, hintLimit, &watcher);
     EXPECT_EQ(board, b) << "the board was changed";
     EXPECT_EQ(checkState, check) << "the check record was changed";
   }
@@ -62,9 +61,6 @@ struct Choice {
   ParseArray parse;
   CheckTable checkState;
   PawnJumpRecord pawnJump{};
-  int msgRow = 1;
-  std::string voice = "ENG";
-  std::string playerLetter = "B";
   MoveRecord computerMove{99, 9, 9, 9, 9};
   MoveRecord hintMove{99, 9, 9, 9, 9};
   Watcher watcher;

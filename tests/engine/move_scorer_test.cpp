@@ -16,7 +16,7 @@ namespace {
 constexpr int kUntouched = -12345;
 
 struct Scorer {
-  explicit Scorer(const Board& b) : board(b) { BuildParseBoard(con, board, parse); }
+  explicit Scorer(const Board& b) : board(b) { BuildParseBoard(board, parse); }
 
   // The score of a move, or kUntouched when the scorer leaves it alone.
   int operator()(int fr, int fc, int tr, int tc, int side, int queenSideOK = 1,
@@ -24,11 +24,10 @@ struct Scorer {
     ScoredMove m{fr, fc, tr, tc, side, queenSideOK, kingSideOK,
                  tc <= 5 ? queenSideOK : kingSideOK, checkScore, ruleResult};
     int score = kUntouched;
-    ScoreMove(con, board, parse, m, score);
+    ScoreMove(board, parse, m, score);
     return score;
   }
 
-  VirtualConsole con;
   Board board;
   ParseArray parse;
 };

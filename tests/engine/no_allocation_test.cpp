@@ -43,14 +43,12 @@ TEST(NoAllocation, MoveChoiceWithReplySearchAndParseArray) {
   ParseArray parse;
   MoveRecord move, hint;
   CheckTable check{};
-  int msgRow = 1;
-  const std::string voice = "ENG", letter = "W";
 
   allocations = 0;
   counting = true;
-  BuildParseBoard(con, board, parse);
-  ChooseComputerMove(con, board, parse, move, hint, kBlack, 1, 1, check, PawnJumpRecord{},
-                     msgRow, voice, letter, 1, 9999);
+  BuildParseBoard(board, parse);
+  ChooseComputerMove(con, board, parse, move, hint, kBlack, 1, 1, check, PawnJumpRecord{}, 1,
+                     9999);
   counting = false;
   EXPECT_EQ(allocations.load(), 0);
   EXPECT_NE(move.piece, 0);  // the call did its work

@@ -102,7 +102,7 @@ TEST_F(Commands, ParseShowsBothArraysAsNumbers) {
   Start();
   g.GameBoard(4, 4) = -9;  // a piece that makes the parse array differ from the start
   ParseArray parse;
-  BuildParseBoard(con, g.GameBoard, parse);
+  BuildParseBoard(g.GameBoard, parse);
   EXPECT_EQ(Enter("PARSE"), Step::PlayerPrompt);
 
   const std::string columns = "      1 2 3 4 5 6 7 8         1 2 3 4 5 6 7 8       ";

@@ -61,7 +61,7 @@ TEST_F(SnapshotDamage, FileCutShortIsRefusedAtTheFirstMissingLine) {
 }
 
 TEST_F(SnapshotDamage, SidesColourAndCastlingMustBeTheirFewValues) {
-  ExpectEachRefused({{76, "X"}, {76, "W "}, {76, ""}, {77, " 0"}, {77, " 2"},
+  ExpectEachRefused({{76, "X"}, {76, "W "}, {76, ""}, {77, " 0"},
                      {78, "garbage"},  // no number reads as 0
                      {78, "-7"}});
   for (int line = 81; line <= 84; ++line) ExpectEachRefused({{line, " 2"}, {line, "-1"}});

@@ -85,6 +85,10 @@ TEST_F(SnapshotLoad, SaveThenLoadRestoresTheFields) {
   SetCaptures(saved.ComputerCaptures, saved.ComputerCaptureCount, {"BP", "BB"});
   saved.ElapsedMinutes = 25;
   ASSERT_TRUE(SaveSnapshot(saved));
+  const auto lines = CrLfLines(ReadFile(kSnapshotFileName));
+  ASSERT_GE(lines.size(), 77u);
+  EXPECT_EQ(lines[76], "-1");  // line 77: the side, not the knight's code
+  saved.LastMoverSide = -1;  // the file keeps only the side that moved last
 
   GameState g = NewGameState();
   g.Level = 6;

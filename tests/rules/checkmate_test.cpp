@@ -3,7 +3,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "console/virtual_console.h"
 #include "placed_board.h"
 #include "rules/check.h"
 
@@ -15,11 +14,11 @@ struct MateCase { std::string pieces; int attacker, attackerSquare, kingSquare; 
 // Each case is mate or not, and every trial square is put back.
 void ExpectMates(std::initializer_list<MateCase> cases) {
   for (const MateCase& c : cases) {
-    VirtualConsole con;
     Board board = Pieces(c.pieces);
-    EXPECT_EQ(TestCheckmate(con, board, PawnJumpRecord{}, c.attacker, RowOf(c.attackerSquare),
-                            ColOf(c.attackerSquare), RowOf(c.kingSquare), ColOf(c.kingSquare)),
-              c.mate) << c.pieces;
+    ASSERT_EQ(board(RowOf(c.attackerSquare), ColOf(c.attackerSquare)), c.attacker);
+    ASSERT_EQ(Magnitude(board(RowOf(c.kingSquare), ColOf(c.kingSquare))), kKing);
+    EXPECT_EQ(TestCheckmate(board, c.attacker > 0 ? kBlack : kWhite, PawnJumpRecord{}), c.mate)
+        << c.pieces;
     EXPECT_EQ(Listed(board), Listed(Pieces(c.pieces))) << c.pieces;
   }
 }
@@ -58,10 +57,9 @@ TEST(TestCheckmate, APinnedDefenderIsDropped) {
                {"18k 27p 28n 11R 81K", 5, 11, 18, false}});
 }
 
-TEST(TestCheckmate, ATakingPawnThatPromotesIsNotCounted) {
-  // Only an ordinary move (1) counts as taking the checker; the pawn's
-  // capture onto its far row gives 2.
-  ExpectMates({{"88k 87R 66N 76p 11K", 5, 87, 88, true}});
+TEST(TestCheckmate, ATakingPawnThatPromotesAnswersTheCheck) {
+  ExpectMates({{"88k 87R 66N 76p 11K", 5, 87, 88, false},
+               {"88k 87R 66N 11K", 5, 87, 88, true}});
 }
 
 }  // namespace

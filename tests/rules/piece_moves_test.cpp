@@ -148,10 +148,10 @@ TEST(TestPathClear, CastlingNeedsTheRowsRookAndFreeSquares) {
   };
   ExpectPaths({white(kCastle, 87, 1), white(kCastle, 83, 1), white("85K 81R", 87, 0),
                white("85K 88r 81R", 87, 0), white("85K 88R 81R 86N", 87, 0),
-               white("85K 88R 81R 87N", 87, 1),  // the king's destination is not looked at
-               // Queen side: columns 2 and 4 must be free, column 3 is not looked at.
+               white("85K 88R 81R 87n", 87, 0),  // castling never takes a piece
+               // Queen side: columns 2, 3 and 4 must be free.
                white("85K 88R 81R 82N", 83, 0), white("85K 88R 81R 84Q", 83, 0),
-               white("85K 88R 81R 83B", 83, 1),
+               white("85K 88R 81R 83b", 83, 0),
                // Black castles with the rook -5 on row 1.
                {"15k 11r 18R", -10, 15, 13, kRuleCastle, 1},
                {"15k 11r 18R", -10, 15, 17, kRuleCastle, 0}});

@@ -85,13 +85,12 @@ std::string ChooseForPlayer(VirtualConsole& con, GameState& g, MoveRecord& move)
     queenSideOK = kingSideOK = 0;
   }
   ParseArray parse;
-  BuildParseBoard(con, g.GameBoard, parse);
+  BuildParseBoard(g.GameBoard, parse);
   const Board boardBefore = g.GameBoard;
   const CheckTable checkBefore = g.CheckState;
   MoveRecord hint;
   ChooseComputerMove(con, g.GameBoard, parse, move, hint, side, queenSideOK, kingSideOK,
-                     g.CheckState, g.PawnJump, g.MsgRow, g.Voice, g.PlayerLetter, g.MoveNumber,
-                     g.HintLimit);
+                     g.CheckState, g.PawnJump, g.MoveNumber, g.HintLimit);
   if (g.GameBoard != boardBefore) return "choosing changed the board";
   if (g.CheckState != checkBefore) return "choosing changed CheckState";
   return BrokenChoice(g.GameBoard, move, side);

@@ -75,7 +75,7 @@ void RunAnalyze(const Position& position, std::ostream& out) {
   VirtualConsole con;
   Board board = position.board;
   ParseArray parse;
-  BuildParseBoard(con, board, parse);
+  BuildParseBoard(board, parse);
   out << "parse\n";
   for (int row = 1; row <= 8; ++row) {
     for (int col = 1; col <= 8; ++col) {
@@ -88,14 +88,10 @@ void RunAnalyze(const Position& position, std::ostream& out) {
   CheckTable checkState = position.checkState;
   MoveRecord computerMove;
   MoveRecord hintMove;
-  int msgRow = 1;
-  const std::string voice = "ENG";
-  const std::string playerLetter = position.side > 0 ? "B" : "W";
   AnalyzeObserver observer(out);
   ChooseComputerMove(con, board, parse, computerMove, hintMove, position.side,
                      position.castleQueen, position.castleKing, checkState,
-                     position.pawnJump, msgRow, voice, playerLetter, position.moveNumber,
-                     position.hintLimit, &observer);
+                     position.pawnJump, position.moveNumber, position.hintLimit, &observer);
   observer.finish();
 }
 

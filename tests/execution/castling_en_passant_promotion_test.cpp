@@ -33,6 +33,9 @@ TEST(Castling, RookLeavingItsCornerClearsThatRightOnly) {
   game.Player("WR 78 88");
   game.Computer("BR 21 11");
   EXPECT_EQ(Rights(game.g), std::tuple(0, 1, 1, 0));
+  // A rook taken in its corner takes its right with it.
+  game.Player("WR 88 18");
+  EXPECT_EQ(Rights(game.g), std::tuple(0, 1, 0, 0));
 }
 
 TEST(Cancel, MoveThatUncoversTheKingIsTakenBackAndLeavesNoRecord) {

@@ -29,8 +29,9 @@ std::optional<Step> HintCommand(GameState& g, Console& con);
 // redrawn with the menu line and the board.
 void ShowBoardFromSquareText(GameState& g, Console& con);
 
-// A board without both kings (their FATAL lines already on row 23) pauses on
-// pauseText at (23, 55) and starts a new game; otherwise the game goes on.
+// After CREATE: a board without both kings (their FATAL lines already on
+// row 23) pauses on pauseText at (23, 55) and starts a new game; otherwise
+// the game goes on. (LOAD refuses such a snapshot before changing anything.)
 std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
                                            const std::string& pauseText);
 

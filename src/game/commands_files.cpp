@@ -69,8 +69,8 @@ std::optional<Step> SaveCommand(GameState& g, Console& con) {
 }
 
 // The saved game comes back with its clock minutes and an empty history; a
-// snapshot that could not be used leaves the game as it was. A board without
-// both kings starts a new game after a pause.
+// snapshot that could not be used (a board without both kings among them)
+// leaves the game as it was, so a bad file never costs the game in progress.
 std::optional<Step> LoadCommand(GameState& g, Console& con) {
   if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
   g.HistoryCount = 0;
@@ -78,7 +78,7 @@ std::optional<Step> LoadCommand(GameState& g, Console& con) {
   ShowBoardFromSquareText(g, con);
   con.locate(23, 1);
   con.printLine("  Game snapshot restored                                     ");
-  return NewGameUnlessBothKings(g, con, "Tap Enter ");
+  return std::nullopt;
 }
 
 void ShowBoardFromSquareText(GameState& g, Console& con) {

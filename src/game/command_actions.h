@@ -41,6 +41,10 @@ struct RecordWrite {
   bool written = true;
 };
 
+// The line naming a written file, or as many blanks when it was not written,
+// so that the row is cleared as wide either way.
+std::string ShownIf(bool written, const std::string& text);
+
 // When any of the files was not written, tells the player on one line at
 // (row, 1), naming those files; returns whether it did.
 bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files);

@@ -24,6 +24,10 @@ bool WriteGameTranscript(GameState& g, Console& con) {
 
 }  // namespace
 
+std::string ShownIf(bool written, const std::string& text) {
+  return written ? text : std::string(text.size(), ' ');
+}
+
 bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files) {
   std::string names;
   for (const RecordWrite& file : files) {
@@ -42,8 +46,11 @@ std::optional<Step> ExitCommand(GameState& g, Console& con) {
   g.EndReason = kReasonUserExit;
   const bool written = WriteGameTranscript(g, con);
   con.playSound("wav/" + g.Voice + "/goodbye.wav", true);
+  // The transcript is named only when it was written; otherwise the row is
+  // blanked as wide and the failure line below says why.
+  const std::string named = "  Transcript: BDVXHIST" + con.dateString() + ".txt";
   con.locate(23, 1);
-  con.printLine("  Transcript: BDVXHIST" + con.dateString() + ".txt                        ");
+  con.printLine(ShownIf(written, named) + std::string(24, ' '));
   ReportUnwritten(con, 24, {{TranscriptFileName(con), written}});
   con.locate(23, 55);
   con.print("Tap Enter ");

@@ -309,10 +309,12 @@ void TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
 }
 
 // The oldest input not yet taken, waiting up to one input wait for the
-// terminal when there is none; false when nothing came.
+// terminal when there is none; false when nothing came. While the window is
+// too small keys are kept but none is handed out: the game must not act on
+// what the player cannot see.
 bool TerminalConsole::nextInput(Input& input) {
-  if (pending_.empty()) readInputs(kInputWaitMs, true);
-  if (pending_.empty()) return false;
+  if (pending_.empty() || tooSmall_) readInputs(kInputWaitMs, true);
+  if (pending_.empty() || tooSmall_) return false;
   input = pending_.front();
   pending_.pop_front();
   return true;

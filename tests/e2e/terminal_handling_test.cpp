@@ -195,6 +195,26 @@ TEST(E2eTerminal, SmallWindowAsksForRoomAndTakesNoClicks) {
   ExpectStoppedCleanly(pane);
 }
 
+// Keys typed while the window is too small wait for room: EXIT and the
+// Enter of its pause take effect only once the game can be seen again.
+TEST(E2eTerminal, KeysTypedWhileTheWindowIsTooSmallWaitForRoom) {
+  if (!HaveTmux()) GTEST_SKIP() << "tmux is not installed";
+  GamePane pane("small-keys");
+  ASSERT_TRUE(ClickSideAndLevel(pane, 'W', 0)) << pane.last();
+  ASSERT_TRUE(pane.waitReady()) << pane.last();
+  pane.resize(70, 20);
+  ASSERT_TRUE(pane.waitFor("enlarge")) << pane.last();
+  pane.typeLine("ex");
+  pane.typeLine("");
+  ASSERT_TRUE(pane.waitInputTaken()) << pane.last();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_NE(pane.gamePid(), 0);
+  EXPECT_FALSE(pane.screen().has("FINISHED"));
+  pane.resize(80, 24);
+  ASSERT_TRUE(pane.waitFinished()) << pane.last();
+  EXPECT_EQ(pane.exitStatus(), "0");
+}
+
 // Under tmux's own TERM the mouse comes in the legacy form; the picks are
 // clicked in it. Then the game waits for the player.
 TEST(E2eTerminal, LegacyMouseFormAndWaitingCostsNoProcessorTime) {

@@ -1,6 +1,7 @@
 // brandovex: chess for one player against the computer in an 80x24 terminal.
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "console/terminal_console.h"
 #include "game/game_state.h"
@@ -10,10 +11,11 @@ int main() {
   // The one game record of the run; large enough to keep off the stack.
   auto game = std::make_unique<bdvx::GameState>();
   bdvx::InitProgramTables(*game);
-  std::unique_ptr<bdvx::Console> console = bdvx::MakeTerminalConsole();
+  std::string problem;
+  std::unique_ptr<bdvx::Console> console = bdvx::MakeTerminalConsole(problem);
   if (!console) {
-    std::fputs("brandovex: needs a terminal (run it in a terminal window)\n", stderr);
-    return 1;
+    std::fprintf(stderr, "brandovex: %s\n", problem.c_str());
+    return bdvx::kExitNoTerminal;
   }
   return bdvx::RunGame(*game, *console);
 }

@@ -19,8 +19,8 @@ class SoundPlayer {
 
   // Stops any cue still playing and starts the WAV file at path; with wait
   // the call returns once the sound has ended. False (at once, without
-  // waiting) when the file is missing or unreadable or there is no sound
-  // device.
+  // waiting) when the file is missing or unreadable, larger than 8 MB or
+  // longer than 15 seconds, or there is no sound device.
   virtual bool play(const std::string& path, bool wait) = 0;
 
   // True while a cue is still sounding.

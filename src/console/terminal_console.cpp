@@ -8,6 +8,9 @@
 #include "console/terminal_console.h"
 
 #include <curses.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +25,7 @@
 
 #include "console/screen_buffer.h"
 #include "console/sound_player.h"
+#include "console/terminal_capabilities.h"
 #include "console/terminal_colors.h"
 #include "console/terminal_mouse.h"
 #include "console/terminal_restore.h"
@@ -64,6 +68,17 @@ int TranslateKey(int code) {
   return -1;
 }
 
+// True when the terminal has gone away: hung up, closed, or at end of input
+// (readable with nothing to read). Asked after a wait for input brought
+// nothing, which a gone terminal does at once, again and again.
+bool TerminalGone(int fd) {
+  pollfd poller{fd, POLLIN, 0};
+  if (poll(&poller, 1, 0) <= 0) return false;
+  if (poller.revents & (POLLHUP | POLLERR | POLLNVAL)) return true;
+  int waiting = 0;
+  return (poller.revents & POLLIN) && ioctl(fd, FIONREAD, &waiting) == 0 && waiting == 0;
+}
+
 class TerminalConsole : public Console {
  public:
   explicit TerminalConsole(SCREEN* terminal);
@@ -90,6 +105,8 @@ class TerminalConsole : public Console {
 
   // Gives the terminal back; safe to call more than once.
   void shutdown();
+  // Ends the program for a terminal that has gone away, writing nothing more.
+  [[noreturn]] void leaveGoneTerminal();
 
  private:
   void readInputs(int timeoutMs, bool keepClicks);
@@ -159,6 +176,20 @@ void TerminalConsole::shutdown() {
   terminal_ = nullptr;
   RestoreSavedTerminalModes();
   gActiveConsole = nullptr;
+}
+
+// The player has gone with the terminal. Curses' farewell goes to /dev/null,
+// the modes saved at the start are put back as far as the terminal still
+// takes them, and the program ends.
+void TerminalConsole::leaveGoneTerminal() {
+  const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (null >= 0) {
+    dup2(null, STDOUT_FILENO);
+    dup2(null, STDERR_FILENO);
+    close(null);
+  }
+  shutdown();
+  std::exit(kExitNoTerminal);
 }
 
 // A pair for the two terminal colours, made on first use. A terminal without
@@ -254,11 +285,15 @@ void TerminalConsole::takeMouseReports(bool keepClicks) {
 }
 
 // Waits up to timeoutMs for the terminal and keeps what it brings: keys,
-// and left clicks when keepClicks. Resizes are handled here.
+// and left clicks when keepClicks. Resizes are handled here, and a terminal
+// that has gone away ends the program.
 void TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
   wtimeout(stdscr, timeoutMs);
   const int code = wgetch(stdscr);
-  if (code == ERR) return;
+  if (code == ERR) {
+    if (TerminalGone(STDIN_FILENO)) leaveGoneTerminal();
+    return;
+  }
   if (code == KEY_RESIZE) {
     onResize();
     return;
@@ -275,10 +310,12 @@ void TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
 }
 
 // The oldest input not yet taken, waiting up to one input wait for the
-// terminal when there is none; false when nothing came.
+// terminal when there is none; false when nothing came. While the window is
+// too small keys are kept but none is handed out: the game must not act on
+// what the player cannot see.
 bool TerminalConsole::nextInput(Input& input) {
-  if (pending_.empty()) readInputs(kInputWaitMs, true);
-  if (pending_.empty()) return false;
+  if (pending_.empty() || tooSmall_) readInputs(kInputWaitMs, true);
+  if (pending_.empty() || tooSmall_) return false;
   input = pending_.front();
   pending_.pop_front();
   return true;
@@ -388,12 +425,18 @@ void LeaveTerminalAtExit() {
 
 }  // namespace
 
-std::unique_ptr<Console> MakeTerminalConsole() {
-  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return nullptr;
+std::unique_ptr<Console> MakeTerminalConsole(std::string& problem) {
+  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+    problem = "needs a terminal (run it in a terminal window)";
+    return nullptr;
+  }
+  problem = TerminalProblem(STDOUT_FILENO);
+  if (!problem.empty()) return nullptr;
   InstallTerminalRestore(STDIN_FILENO, STDOUT_FILENO);
   SCREEN* terminal = newterm(nullptr, stdout, stdin);
   if (terminal == nullptr) {
     RemoveTerminalRestore();
+    problem = "cannot drive this terminal; " + std::string(kTerminalAdvice);
     return nullptr;
   }
   ArmTerminalRestore();

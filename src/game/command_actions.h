@@ -29,8 +29,9 @@ std::optional<Step> HintCommand(GameState& g, Console& con);
 // redrawn with the menu line and the board.
 void ShowBoardFromSquareText(GameState& g, Console& con);
 
-// A board without both kings (their FATAL lines already on row 23) pauses on
-// pauseText at (23, 55) and starts a new game; otherwise the game goes on.
+// After CREATE: a board without both kings (their FATAL lines already on
+// row 23) pauses on pauseText at (23, 55) and starts a new game; otherwise
+// the game goes on. (LOAD refuses such a snapshot before changing anything.)
 std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
                                            const std::string& pauseText);
 
@@ -39,6 +40,10 @@ struct RecordWrite {
   std::string fileName;
   bool written = true;
 };
+
+// The line naming a written file, or as many blanks when it was not written,
+// so that the row is cleared as wide either way.
+std::string ShownIf(bool written, const std::string& text);
 
 // When any of the files was not written, tells the player on one line at
 // (row, 1), naming those files; returns whether it did.

@@ -25,6 +25,10 @@ bool WriteGameTranscript(GameState& g, Console& con) {
 
 }  // namespace
 
+std::string ShownIf(bool written, const std::string& text) {
+  return written ? text : std::string(text.size(), ' ');
+}
+
 bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files) {
   std::string names;
   for (const RecordWrite& file : files) {
@@ -43,8 +47,11 @@ std::optional<Step> ExitCommand(GameState& g, Console& con) {
   g.EndReason = kReasonUserExit;
   const bool written = WriteGameTranscript(g, con);
   con.playSound("wav/" + g.Voice + "/goodbye.wav", true);
+  // The transcript is named only when it was written; otherwise the row is
+  // blanked as wide and the failure line below says why.
+  const std::string named = "  Transcript: BDVXHIST" + con.dateString() + ".txt";
   con.locate(23, 1);
-  con.printLine("  Transcript: BDVXHIST" + con.dateString() + ".txt                        ");
+  con.printLine(ShownIf(written, named) + std::string(24, ' '));
   ReportUnwritten(con, 24, {{TranscriptFileName(con), written}});
   con.locate(23, 55);
   con.print("Tap Enter ");
@@ -70,8 +77,8 @@ std::optional<Step> SaveCommand(GameState& g, Console& con) {
 }
 
 // The saved game comes back with its clock minutes and an empty history; a
-// snapshot that could not be used leaves the game as it was. A board without
-// both kings starts a new game after a pause.
+// snapshot that could not be used (a board without both kings among them)
+// leaves the game as it was, so a bad file never costs the game in progress.
 std::optional<Step> LoadCommand(GameState& g, Console& con) {
   if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
   g.HistoryCount = 0;
@@ -82,7 +89,7 @@ std::optional<Step> LoadCommand(GameState& g, Console& con) {
   ShowBoardFromSquareText(g, con);
   con.locate(23, 1);
   con.printLine("  Game snapshot restored                                     ");
-  return NewGameUnlessBothKings(g, con, "Tap Enter ");
+  return std::nullopt;
 }
 
 void ShowBoardFromSquareText(GameState& g, Console& con) {

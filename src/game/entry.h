@@ -17,6 +17,10 @@ enum class EntryMode {
   Level = 4,   // "0" ... "9"
 };
 
+// The columns of the echo row (row 22) that every move prompt blanks; no
+// echo the reader leaves behind reaches beyond them.
+constexpr int kPromptWidth = 74;
+
 // Waits for an entry of the mode and returns it. The caller places the
 // cursor first: row 22 for the picks and moves, where the echo goes.
 std::string ReadMouseEntry(Console& con, const Board& board, int computerSide,

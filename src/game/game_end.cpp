@@ -47,9 +47,13 @@ Step EndGame(GameState& g, Console& con) {
       WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
                       g.HistTo, g.ElapsedMinutes, g.EndReason);
 
+  // The files are named only when written: the scorecard beside a written
+  // transcript, nothing over a failed one (the failure line below names it).
+  const std::string transcript = "  Transcript: BDVXHIST" + con.dateString() + ".txt";
+  const std::string scorecard = ", BDVXSCORES.TXT";
   con.locate(23, 1);
-  con.printLine("  Transcript: BDVXHIST" + con.dateString() +
-                ".txt, BDVXSCORES.TXT                ");
+  con.printLine(ShownIf(transcriptWritten, transcript) +
+                ShownIf(transcriptWritten && scoreWritten, scorecard) + std::string(16, ' '));
   ReportUnwritten(con, 24,
                   {{TranscriptFileName(con), transcriptWritten},
                    {kScorecardFileName, scoreWritten}});

@@ -153,14 +153,15 @@ std::string_view EchoRowText(EntryMode mode) {
 }
 
 // Wipes the echo of a typed line from row 22 and writes back what the row
-// showed before (a prompt or a half-entered move), leaving the cursor after
-// it. typedEnd is the column after the echo.
+// showed before (a prompt or a half-entered move), or the typed line itself
+// cut to the columns the next prompt blanks, leaving the cursor after it.
+// typedEnd is the column after the echo.
 void RestoreEchoRow(Console& con, std::string_view shown, int typedEnd) {
   const int width = std::max(kEchoClearWidth, typedEnd - 1);
   con.locate(kEchoRow, 1);
   con.print(std::string(static_cast<std::size_t>(width), ' '));
   con.locate(kEchoRow, 1);
-  con.print(shown);
+  con.print(shown.substr(0, kPromptWidth));
 }
 
 // The second half of a move: echoes the chosen piece on row 22, then waits
@@ -221,9 +222,12 @@ std::string ReadMouseEntry(Console& con, const Board& board, int computerSide,
     const Entry entry = con.waitEntry(true);
     if (entry.kind == Entry::Kind::Line) {
       result = TypedEntry(mode, entry.text);
+      const int typedEnd = static_cast<int>(entry.text.size()) + 1;
       if (result == kNoEntry) {
-        RestoreEchoRow(con, EchoRowText(mode), static_cast<int>(entry.text.size()) + 1);
+        RestoreEchoRow(con, EchoRowText(mode), typedEnd);
         con.locate(kEchoRow, 1);  // the next typing echoes where this one did
+      } else if (typedEnd - 1 > kPromptWidth) {
+        RestoreEchoRow(con, entry.text, typedEnd);  // an echo too long for the prompt
       }
       continue;
     }

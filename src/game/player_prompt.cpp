@@ -12,7 +12,6 @@ namespace bdvx {
 namespace {
 
 const std::string kInstruction = "  Click Piece and then Destination";
-constexpr std::size_t kInstructionWidth = 74;
 
 // The value of one typed square digit; any other character gives 0, which
 // the move validation refuses as off the board.
@@ -27,8 +26,8 @@ Step PlayerPrompt(GameState& g, Console& con) {
   g.CaptureFlag = 0;
 
   std::string instruction = kInstruction;
-  instruction.resize(kInstructionWidth, ' ');
-  const std::string blanks(kInstructionWidth, ' ');
+  instruction.resize(kPromptWidth, ' ');
+  const std::string blanks(kPromptWidth, ' ');
   con.locate(21, 1);
   con.printLine(instruction);
   con.printLine(blanks);

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "console/console.h"
+#include "console/piece_text.h"
 
 namespace bdvx {
 
@@ -33,14 +34,41 @@ constexpr int kMinutesLine = 117;
 static_assert(SquareLine(8, 8) == 65 && CheckLine(2, 5) == 75);
 static_assert(PlayerCaptureLine(kCaptureSlots) == 116 && kMinutesLine == kSnapshotLinesRead);
 
-
-// A text that can go to the screen as it is: printable characters only, so
-// that no control sequence from a file reaches the terminal.
-bool IsPlainText(std::string_view text) {
-  for (char ch : text) {
-    if (ch < 0x20 || ch > 0x7e) return false;
+// The code of a square text: a piece text ("WP" 1 ... "BK" -10), 0 for the
+// two empty-square texts "::" and "  ", nothing for any other text.
+std::optional<int> SquareTextCode(std::string_view text) {
+  if (text == "::" || text == "  ") return kEmpty;
+  for (int kind : {kPawn, kKnight, kBishop, kRook, kQueen, kKing}) {
+    if (text == WhiteText(kind)) return kind;
+    if (text == BlackText(kind)) return -kind;
   }
-  return true;
+  return std::nullopt;
+}
+
+// A check record in force stands for the board: its piece on its square and
+// the other side's king on the king square. An empty record is not looked at.
+bool CheckRecordFitsBoard(const CheckTable& checks, int checkRow, const Board& board) {
+  const int code = checks(checkRow, kCheckPiece);
+  if (code == kEmpty) return true;
+  const int fromRow = checks(checkRow, kCheckFromRow);
+  const int fromCol = checks(checkRow, kCheckFromCol);
+  const int kingRow = checks(checkRow, kCheckKingRow);
+  const int kingCol = checks(checkRow, kCheckKingCol);
+  // Squares off the board are refused on their own lines.
+  if (!OnBoard(fromRow, fromCol) || !OnBoard(kingRow, kingCol)) return true;
+  return board(fromRow, fromCol) == code && board(kingRow, kingCol) == (code > 0 ? -kKing : kKing);
+}
+
+// "no White king" or "no Black king" for a board that lacks one, else empty.
+std::string MissingKing(const Board& board) {
+  for (int king : {kKing, -kKing}) {
+    bool found = false;
+    for (int row = 1; row <= 8; ++row) {
+      for (int col = 1; col <= 8; ++col) found = found || board(row, col) == king;
+    }
+    if (!found) return king > 0 ? "no White king" : "no Black king";
+  }
+  return "";
 }
 
 // Reads the values of the lines and remembers the first line that holds one
@@ -66,10 +94,18 @@ class LineReader {
     return value;
   }
 
-  // A square text or capture slot: two printable characters.
-  std::string cellText(int line) {
+  // A square text: a piece text, "::" or two blanks; its code goes to code.
+  std::string squareText(int line, int& code) {
+    const std::optional<int> value = SquareTextCode(at(line));
+    if (!value) fail(line);
+    code = value.value_or(kEmpty);
+    return at(line);
+  }
+
+  // A capture slot: a piece text, or two blanks for an empty slot.
+  std::string slotText(int line) {
     const std::string& text = at(line);
-    if (text.size() != 2 || !IsPlainText(text)) fail(line);
+    if (text == "::" || !SquareTextCode(text)) fail(line);
     return text;
   }
 
@@ -177,15 +213,19 @@ std::optional<int> ReadSnapshotNumber(std::string_view line) {
   return static_cast<int>(value);
 }
 
-int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f) {
+std::string ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f) {
   if (lines.size() < static_cast<std::size_t>(kSnapshotLinesRead)) {
-    return static_cast<int>(lines.size()) + 1;
+    return "line " + std::to_string(lines.size() + 1);
   }
   LineReader in(lines);
 
-  // Line 1, the header, is not looked at.
+  // Line 1, the header, is not looked at. The squares are also read as the
+  // board they give, for the check records and the kings.
+  Board board{};
   for (int row = 1; row <= 8; ++row) {
-    for (int col = 1; col <= 8; ++col) f.SquareText(row, col) = in.cellText(SquareLine(row, col));
+    for (int col = 1; col <= 8; ++col) {
+      f.SquareText(row, col) = in.squareText(SquareLine(row, col), board(row, col));
+    }
   }
 
   // A check record names a real piece and squares on the board, or is empty.
@@ -196,6 +236,10 @@ int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f)
     for (int element = kCheckFromRow; element <= kCheckKingCol; ++element) {
       const int line = CheckLine(checkRow, element);
       f.CheckState(checkRow, element) = code != 0 ? in.number(line, 1, 8) : in.number(line);
+    }
+    // A record that does not fit the board would cancel every later move.
+    if (!CheckRecordFitsBoard(f.CheckState, checkRow, board)) {
+      in.fail(CheckLine(checkRow, kCheckPiece));
     }
   }
 
@@ -216,12 +260,14 @@ int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& f)
   f.ComputerCaptureCount = in.number(kComputerCountLine, 0, kCaptureSlots);
   f.PlayerCaptureCount = in.number(kPlayerCountLine, 0, kCaptureSlots);
   for (int slot = 1; slot <= kCaptureSlots; ++slot) {
-    f.ComputerCaptures[slot] = in.cellText(ComputerCaptureLine(slot));
-    f.PlayerCaptures[slot] = in.cellText(PlayerCaptureLine(slot));
+    f.ComputerCaptures[slot] = in.slotText(ComputerCaptureLine(slot));
+    f.PlayerCaptures[slot] = in.slotText(PlayerCaptureLine(slot));
   }
   // Minutes of play are never negative; the clock's origin is set back by them.
   f.ElapsedMinutes = in.number(kMinutesLine, 0, kSnapshotNumberLimit);
-  return in.firstBad();
+  if (in.firstBad() != 0) return "line " + std::to_string(in.firstBad());
+  // A game cannot go on without both kings.
+  return MissingKing(board);
 }
 
 }  // namespace bdvx

@@ -1,14 +1,18 @@
 // The layout of the snapshot file "BDVXSNAP.TXT", one value per line:
 //
 //   1        header (ignored when read)
-//   2..65    square texts, row r column k on line 8r + k - 7
-//   66..75   check records: line 64 + 2i element (1, i), line 65 + 2i element (2, i)
+//   2..65    square texts, row r column k on line 8r + k - 7: a piece text
+//            ("WP" ... "BK"), "::" or two blanks; both kings on the board
+//   66..75   check records: line 64 + 2i element (1, i), line 65 + 2i element (2, i);
+//            a record in force names the piece on its square and the other
+//            side's king on the king square
 //   76       PlayerLetter "W" or "B"
 //   77, 78   LastMoverSide, ComputerSide (-1 or 1)
 //   79, 80   MoveNumber, Points
 //   81..84   BlackQueenSideOK, WhiteQueenSideOK, BlackKingSideOK, WhiteKingSideOK
 //   85, 86   ComputerCaptureCount, PlayerCaptureCount (0..15)
 //   87..116  captures: line 85 + 2i computer slot i, line 86 + 2i player slot i
+//            (a piece text or two blanks)
 //   117      ElapsedMinutes
 //   118      "EOF" (not read back)
 //
@@ -69,10 +73,11 @@ std::vector<std::string> SnapshotLines(const SnapshotFields& fields);
 // number gives 0. Empty when the digits do not fit a 32-bit integer.
 std::optional<int> ReadSnapshotNumber(std::string_view line);
 
-// Reads lines 1 to 117 (lines[0] is line 1) into fields. Returns 0 when every
-// line holds a value the game can work with, otherwise the number of the
-// first line that does not (a missing line counts as damaged); fields may
-// then be partly filled and must not be used.
-int ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& fields);
+// Reads lines 1 to 117 (lines[0] is line 1) into fields. Returns an empty
+// text when the game can work with what they hold, otherwise what is wrong:
+// "line N" for the first line whose value it cannot use (a missing line
+// counts as damaged), or "no White king" / "no Black king" for a board
+// without one. Fields may then be partly filled and must not be used.
+std::string ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFields& fields);
 
 }  // namespace bdvx

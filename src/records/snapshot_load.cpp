@@ -20,11 +20,11 @@ LoadResult LoadSnapshot(Console& con, GameState& g) {
   // Every line is read and checked before the game is touched; the message
   // names only the line, never the file's content.
   SnapshotFields fields;
-  int badLine = read.badLine;
-  if (read.status == TextReadResult::Status::Read) badLine = ReadSnapshotFields(lines, fields);
-  if (badLine != 0) {
-    ShowRecordMessage(con, 23, "  Snapshot " + kSnapshotFileName + " is damaged: line " +
-                                   std::to_string(badLine));
+  const std::string damage = read.status == TextReadResult::Status::Read
+                                 ? ReadSnapshotFields(lines, fields)
+                                 : "line " + std::to_string(read.badLine);
+  if (!damage.empty()) {
+    ShowRecordMessage(con, 23, "  Snapshot " + kSnapshotFileName + " is damaged: " + damage);
     return LoadResult::Refused;
   }
 

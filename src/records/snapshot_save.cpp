@@ -12,7 +12,7 @@ bool SaveSnapshot(const GameState& g) {
 
   // Only a snapshot that LOAD would take back may replace the earlier one.
   SnapshotFields check;
-  if (ReadSnapshotFields(lines, check) != 0) return false;
+  if (!ReadSnapshotFields(lines, check).empty()) return false;
   return ReplaceTextFile(kSnapshotFileName, lines);
 }
 

@@ -126,19 +126,34 @@ TEST_F(GameEnd, ExitWritesTheTranscriptOnly) {
   EXPECT_FALSE(fs::exists(kScorecardFileName));
 }
 
-TEST_F(GameEnd, ExitTellsWhenTheTranscriptCouldNotBeWritten) {
+TEST_F(GameEnd, ExitNamesNoTranscriptThatCouldNotBeWritten) {
   fs::create_directory(kTranscript);  // in the way of the file
   PlayUntilMenuWord(g, con, 'W', test::kExitCol);
+  EXPECT_EQ(con.textAt(23, 1, 55), std::string(54, ' ') + "T");
   EXPECT_EQ(con.rowText(24).substr(0, 38), "  Cannot write BDVXHIST12-06-2026.TXT ");
 }
 
-TEST_F(GameEnd, EndTellsWhenTheScorecardCouldNotBeWritten) {
-  fs::create_directory(kScorecardFileName);
-  Finish(-9, kReasonCheckmate, 30, 40, 2);
-  con.queueLine("");
-  EXPECT_EQ(EndGame(g, con), Step::ExitProgram);
-  EXPECT_EQ(con.rowText(24).substr(0, 30), "  Cannot write BDVXSCORES.TXT ");
-  EXPECT_TRUE(fs::is_regular_file(kTranscript));
+// Row 23 names only the files that were written; row 24 the others.
+TEST_F(GameEnd, EndNamesOnlyTheFilesThatWereWritten) {
+  const struct {
+    std::string blocked;
+    std::string row23;
+    std::string row24;
+  } cases[] = {
+      {kScorecardFileName, "  Transcript: BDVXHIST12-06-2026.txt", "  Cannot write BDVXSCORES.TXT"},
+      {kTranscript, "", "  Cannot write BDVXHIST12-06-2026.TXT"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.blocked);
+    test::TempWorkDir scratch;
+    VirtualConsole fresh;
+    fs::create_directory(c.blocked);  // in the way of the file
+    Finish(-9, kReasonCheckmate, 30, 40, 2);
+    fresh.queueLine("");
+    EXPECT_EQ(EndGame(g, fresh), Step::ExitProgram);
+    EXPECT_EQ(fresh.textAt(23, 1, 54), Row(c.row23).substr(0, 54));
+    EXPECT_EQ(fresh.rowText(24).substr(0, 40), Row(c.row24).substr(0, 40));
+  }
 }
 
 }  // namespace

@@ -136,5 +136,14 @@ TEST_F(StartAndTurn, PromptClearsItsRowsBeforeReading) {
   EXPECT_EQ(con.rowText(24), std::string(74, ' ') + rest);
 }
 
+TEST_F(StartAndTurn, LongTypedEntryLeavesNothingTheNextPromptDoesNotClear) {
+  Start();
+  con.queueLine("ZZ" + std::string(78, 'x'));  // to the last column of the echo row
+  EXPECT_EQ(PlayerPrompt(g, con), Step::PlayerPrompt);
+  EXPECT_EQ(con.rowText(23), Row("  ZZ is invalid menu command"));
+  EXPECT_THROW(PlayerPrompt(g, con), ScriptExhausted);  // the next prompt, waiting
+  EXPECT_EQ(con.rowText(22), Row(""));
+}
+
 }  // namespace
 }  // namespace bdvx

@@ -3,9 +3,11 @@
 namespace bdvx::test {
 namespace {
 
-// The lines of a sound snapshot of a game in progress, without line ends.
+// The lines of a sound snapshot of a game in progress, without line ends: a
+// White knight on (3, 4) gives check to the Black king on (1, 5).
 std::vector<std::string> SoundLines() {
   GameState g = NewGameState();
+  g.SquareText(3, 4) = "WN";
   SetCheck(g, 1, {3, 3, 4, 1, 5});
   SetCaptures(g.ComputerCaptures, g.ComputerCaptureCount, {"BP"});
   EXPECT_TRUE(SaveSnapshot(g));
@@ -20,8 +22,9 @@ std::vector<std::string> WithLine(int line, const std::string& text) {
 }
 
 // Loads lines written as a file into a game; expects a refusal naming the
-// line, in place of an older message on row 23, and no field changed.
-void ExpectRefused(const std::vector<std::string>& lines, int badLine,
+// damage ("line 42"), in place of an older message on row 23, and no field
+// changed.
+void ExpectRefused(const std::vector<std::string>& lines, const std::string& damage,
                    const std::string& lineEnd = "\r\n") {
   WriteLines(kSnapshotFileName, lines, lineEnd);
   VirtualConsole con;
@@ -32,10 +35,15 @@ void ExpectRefused(const std::vector<std::string>& lines, int badLine,
   const GameState before = g;
 
   EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Refused);
-  const std::string message = "  Snapshot BDVXSNAP.TXT is damaged: line " + std::to_string(badLine);
+  const std::string message = "  Snapshot BDVXSNAP.TXT is damaged: " + damage;
   EXPECT_EQ(con.rowText(23), message + std::string(80 - message.size(), ' '));
   ExpectSameSnapshotFields(g, before);
   EXPECT_EQ(CastlingFlags(g), (std::array<int, 4>{1, 1, 1, 1}));
+}
+
+void ExpectRefused(const std::vector<std::string>& lines, int badLine,
+                   const std::string& lineEnd = "\r\n") {
+  ExpectRefused(lines, "line " + std::to_string(badLine), lineEnd);
 }
 
 // Each case replaces one line of a sound file; the load names that line.
@@ -87,6 +95,33 @@ TEST_F(SnapshotDamage, CheckRecordsNameAPieceOnTheBoard) {
 
 TEST_F(SnapshotDamage, TextsMustBeTwoPlainCharacters) {
   ExpectEachRefused({{2, "B"}, {30, "WPX"}, {65, ""}, {87, "B"}, {116, "   "}});
+}
+
+TEST_F(SnapshotDamage, BoardCapturesAndChecksMustBeAGameThatCanGoOn) {
+  const struct {
+    int line;
+    std::string text;
+    std::string damage;
+  } cases[] = {
+      {20, "XX", "line 20"},  // no piece and no empty square
+      {20, "br", "line 20"},  // piece texts are upper-case
+      {21, ": ", "line 21"},
+      {88, "XY", "line 88"},  // a captured piece that is no piece
+      {88, "::", "line 88"},  // the light square's text is no empty slot
+      {66, " 9", "line 66"},  // a queen checking from where the knight stands
+      {66, "-3", "line 66"},  // a Black knight checking its own king
+      {68, " 4", "line 66"},  // the checker's square is empty
+      {72, " 8", "line 66"},  // the White king's square: no Black king to check there
+      {62, "::", "no White king"},
+      {62, "BK", "no White king"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "line " << c.line << " \"" << c.text << '"');
+    ExpectRefused(WithLine(c.line, c.text), c.damage);
+  }
+  auto lines = WithLine(6, "::");  // the Black king gone, and with it the check
+  lines[65] = " 0";
+  ExpectRefused(lines, "no Black king");
 }
 
 TEST_F(SnapshotDamage, NumbersBeyondAnyGameAreRefused) {

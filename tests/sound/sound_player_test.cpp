@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -128,6 +129,30 @@ TEST_F(DummyAudio, MissingOrBrokenFileRingsTheBell) {
   EXPECT_LT(SecondsSince(start), 0.5);
   PlayCueOrBell(*player_, "short.wav", true, bell);
   EXPECT_EQ(bells, 2);
+}
+
+// A cue longer than 15 seconds, or a file larger than 8 MB (here a short
+// sound with 8 MB of padding behind it), beeps instead of playing.
+TEST_F(DummyAudio, OverlongOrOversizedCueRingsTheBell) {
+  const struct {
+    const char* path;
+    double seconds;
+    std::uintmax_t paddedTo;
+    bool bell;
+  } cases[] = {
+      {"sixteen.wav", 15.5, 0, true},
+      {"padded.wav", 0.3, 8 * 1024 * 1024 + 1, true},
+      {"fourteen.wav", 14.5, 0, false},  // last: a refused cue leaves it playing
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    WriteToneWav(c.path, c.seconds);
+    if (c.paddedTo > 0) std::filesystem::resize_file(c.path, c.paddedTo);
+    int bells = 0;
+    PlayCueOrBell(*player_, c.path, false, [&] { ++bells; });
+    EXPECT_EQ(bells, c.bell ? 1 : 0);
+    EXPECT_EQ(player_->playing(), !c.bell);
+  }
 }
 
 TEST(NoAudioDevice, EveryCueBeepsAtOnceWithoutWaiting) {

@@ -19,8 +19,9 @@ void Show(Console& con, int row, const std::string& text) {
 }
 
 TEST(DISABLED_TerminalDemo, Run) {
-  std::unique_ptr<Console> con = MakeTerminalConsole();
-  ASSERT_NE(con, nullptr);
+  std::string problem;
+  std::unique_ptr<Console> con = MakeTerminalConsole(problem);
+  ASSERT_NE(con, nullptr) << problem;
   std::ofstream("demo.pid") << getpid() << "\n";
   con->setColor(kNormalFg, kNormalBg);
   con->clear();

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "game/board_text.h"
+#include "core/board_text.h"
 
 namespace bdvx::bench {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx::bench {
 

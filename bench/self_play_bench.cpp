@@ -8,10 +8,11 @@
 #include <utility>
 
 #include "console/virtual_console.h"
+#include "core/game_state.h"
 #include "engine/move_choice.h"
 #include "engine/parse_board.h"
 #include "fingerprint.h"
-#include "game/game_state.h"
+#include "game/console_reporter.h"
 #include "rules/move_outcome.h"
 
 namespace bdvx::bench {
@@ -75,7 +76,8 @@ void PlayGame(std::uint32_t seed, int hintLimit, Fingerprint& fingerprint,
       return;
     }
     SetMoveFields(g, g.ComputerMove);
-    const MoveOutcome outcome = ExecuteMove(g, con);
+    ConsoleReporter reporter(con, g.Voice);
+    const MoveOutcome outcome = ExecuteMove(g, reporter);
     if (outcome.next == Step::EndGame) {
       if (g.EndReason == kReasonDraw) {
         summary.draws += 1;

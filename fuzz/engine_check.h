@@ -2,10 +2,10 @@
 // engine gives its caller checked on the way out.
 #pragma once
 
+#include "core/game_state.h"
 #include "engine/move_choice.h"
 #include "engine/parse_board.h"
 #include "fuzz_support.h"
-#include "game/game_state.h"
 
 namespace bdvx::fuzz {
 

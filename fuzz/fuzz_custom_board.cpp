@@ -8,9 +8,9 @@
 
 #include "engine_check.h"
 #include "fuzz_console.h"
+#include "game/console_reporter.h"
 #include "game/custom_board.h"
 #include "rules/attacks.h"
-#include "rules/move_execution.h"
 
 using namespace bdvx;
 

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "engine_check.h"
 #include "fuzz_console.h"
+#include "game/console_reporter.h"
 #include "rules/attacks.h"
 #include "rules/check.h"
-#include "rules/move_execution.h"
 #include "rules/piece_moves.h"
 
 using namespace bdvx;

@@ -7,15 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "engine_check.h"
 #include "fuzz_console.h"
 #include "game/command_actions.h"
+#include "game/console_reporter.h"
 #include "game/game_end.h"
 #include "game/turn_loop.h"
 #include "records/snapshot.h"
 #include "rules/attacks.h"
-#include "rules/move_execution.h"
 
 using namespace bdvx;
 
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The reader alone: a refusal changes nothing, and what it accepts
   // survives a save and a second load unchanged.
   GameState g = before;
-  const LoadResult result = LoadSnapshot(con, g);
+  const LoadResult result = LoadSnapshot(g).result;
   if (result != LoadResult::Loaded) {
     FUZZ_REQUIRE(SameSnapshotFields(g, before), "a refused snapshot changed the game");
     FUZZ_REQUIRE(g.GameBoard == before.GameBoard, "a refused snapshot changed the board");
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_REQUIRE(g.GameBoard == before.GameBoard, "LoadSnapshot touched the board");
   FUZZ_REQUIRE(SaveSnapshot(g), "the loaded game could not be saved");
   GameState again = before;
-  FUZZ_REQUIRE(LoadSnapshot(con, again) == LoadResult::Loaded, "a saved snapshot was refused");
+  FUZZ_REQUIRE(LoadSnapshot(again).result == LoadResult::Loaded, "a saved snapshot was refused");
   FUZZ_REQUIRE(SameSnapshotFields(g, again), "save and load changed the snapshot fields");
 
   // The LOAD command as the player gives it: the game goes on from the file.

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <string>
 
-#include "game/board.h"
-#include "game/game_state.h"
+#include "core/board.h"
+#include "core/game_state.h"
 
 namespace bdvx::fuzz {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "console/terminal_console.h"
-#include "game/game_state.h"
+#include "core/game_state.h"
 #include "game/turn_loop.h"
 
 int main() {

@@ -1,6 +1,6 @@
 #include "console/board_display.h"
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 
 namespace bdvx {
 namespace {

@@ -1,10 +1,8 @@
 #include "console/console.h"
 
-namespace bdvx {
+#include "core/number_text.h"
 
-std::string NumberText(int n) {
-  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
-}
+namespace bdvx {
 
 void Console::printNumber(int n) { print(NumberText(n)); }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/random_source.h"
+#include "core/random_source.h"
 
 namespace bdvx {
 
@@ -77,8 +77,5 @@ class Console : public RandomSource {
   // Plays a WAV file; a missing file beeps instead and is never an error.
   virtual void playSound(const std::string& path, bool wait) = 0;
 };
-
-// The number form of the screen and of the record files.
-std::string NumberText(int n);
 
 }  // namespace bdvx

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

@@ -4,7 +4,7 @@
 // and the check record are as on entry whenever a call returns.
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 #include "engine/move_scorer.h"
 #include "rules/check.h"
 

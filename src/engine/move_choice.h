@@ -2,8 +2,8 @@
 // best reply while the game is young enough for the level, ties tossed.
 #pragma once
 
-#include "game/board.h"
-#include "game/random_source.h"
+#include "core/board.h"
+#include "core/random_source.h"
 
 namespace bdvx {
 

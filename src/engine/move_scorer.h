@@ -2,7 +2,7 @@
 // computer player's judgement, used for its own moves and for the replies.
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

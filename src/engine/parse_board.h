@@ -2,7 +2,7 @@
 // the Black ones.
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 #include "rules/attacks.h"
 
 namespace bdvx {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 
 namespace bdvx {
 

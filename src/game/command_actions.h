@@ -7,8 +7,8 @@
 #include <string>
 
 #include "console/console.h"
-#include "game/game_state.h"
-#include "game/step.h"
+#include "core/game_state.h"
+#include "core/step.h"
 
 namespace bdvx {
 
@@ -34,19 +34,5 @@ void ShowBoardFromSquareText(GameState& g, Console& con);
 // the game goes on. (LOAD refuses such a snapshot before changing anything.)
 std::optional<Step> NewGameUnlessBothKings(GameState& g, Console& con,
                                            const std::string& pauseText);
-
-// One record file and whether it was written.
-struct RecordWrite {
-  std::string fileName;
-  bool written = true;
-};
-
-// The line naming a written file, or as many blanks when it was not written,
-// so that the row is cleared as wide either way.
-std::string ShownIf(bool written, const std::string& text);
-
-// When any of the files was not written, tells the player on one line at
-// (row, 1), naming those files; returns whether it did.
-bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files);
 
 }  // namespace bdvx

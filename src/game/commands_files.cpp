@@ -2,44 +2,16 @@
 #include <cmath>
 
 #include "console/board_display.h"
-#include "console/piece_text.h"
 #include "console/screens.h"
+#include "core/piece_text.h"
 #include "game/board_report.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
-#include "records/file_error.h"
+#include "game/record_files.h"
 #include "records/snapshot.h"
-#include "records/transcript.h"
 #include "rules/attacks.h"
 
 namespace bdvx {
-
-namespace {
-
-// The board as texts, then the transcript with the game's current end reason.
-bool WriteGameTranscript(GameState& g, Console& con) {
-  SquareTextFromBoard(g.GameBoard, g.SquareText);
-  return WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
-                         g.HistTo, g.ElapsedMinutes, g.EndReason);
-}
-
-}  // namespace
-
-std::string ShownIf(bool written, const std::string& text) {
-  return written ? text : std::string(text.size(), ' ');
-}
-
-bool ReportUnwritten(Console& con, int row, std::initializer_list<RecordWrite> files) {
-  std::string names;
-  for (const RecordWrite& file : files) {
-    if (file.written) continue;
-    if (!names.empty()) names += ", ";
-    names += file.fileName;
-  }
-  if (names.empty()) return false;
-  ShowWriteFailure(con, row, names);
-  return true;
-}
 
 // Leaves the program after writing the transcript; no scorecard line.
 // ElapsedMinutes is that of the last status line.
@@ -52,7 +24,7 @@ std::optional<Step> ExitCommand(GameState& g, Console& con) {
   const std::string named = "  Transcript: BDVXHIST" + con.dateString() + ".txt";
   con.locate(23, 1);
   con.printLine(ShownIf(written, named) + std::string(24, ' '));
-  ReportUnwritten(con, 24, {{TranscriptFileName(con), written}});
+  ReportUnwritten(con, 24, {{TodaysTranscriptName(con), written}});
   con.locate(23, 55);
   con.print("Tap Enter ");
   ReadKeyLine(con);
@@ -68,7 +40,7 @@ std::optional<Step> SaveCommand(GameState& g, Console& con) {
   const bool transcriptWritten = WriteGameTranscript(g, con);
   if (!ReportUnwritten(con, 23,
                        {{kSnapshotFileName, snapshotWritten},
-                        {TranscriptFileName(con), transcriptWritten}})) {
+                        {TodaysTranscriptName(con), transcriptWritten}})) {
     con.locate(23, 1);
     con.printLine("  Snapshot saved (Transcript: BDVXHIST" + con.dateString() +
                   ".txt)                ");
@@ -80,7 +52,7 @@ std::optional<Step> SaveCommand(GameState& g, Console& con) {
 // snapshot that could not be used (a board without both kings among them)
 // leaves the game as it was, so a bad file never costs the game in progress.
 std::optional<Step> LoadCommand(GameState& g, Console& con) {
-  if (LoadSnapshot(con, g) != LoadResult::Loaded) return std::nullopt;
+  if (!LoadGameSnapshot(g, con)) return std::nullopt;
   g.HistoryCount = 0;
   // The snapshot keeps no en-passant target: one remembered from the game
   // before would name a pawn of another position.

@@ -1,8 +1,8 @@
 // The commands that show something and stay at the prompt, and the two that
 // leave it without files: NEW and RESIGN.
 #include "console/board_display.h"
-#include "console/piece_text.h"
 #include "console/screens.h"
+#include "core/piece_text.h"
 #include "engine/parse_board.h"
 #include "game/board_report.h"
 #include "game/command_actions.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "console/console.h"
-#include "game/board.h"
-#include "game/game_state.h"
-#include "game/step.h"
+#include "core/board.h"
+#include "core/game_state.h"
+#include "core/step.h"
 
 namespace bdvx {
 

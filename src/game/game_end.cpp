@@ -4,13 +4,31 @@
 #include <string>
 
 #include "console/board_display.h"
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
+#include "game/record_files.h"
 #include "records/scorecard.h"
-#include "records/transcript.h"
 
 namespace bdvx {
+
+namespace {
+
+// The player's rating and class on two lines at the cursor, then the game's
+// line in the scorecard; false when the scorecard could not be written.
+bool RecordScore(GameState& g, Console& con) {
+  const RatingEstimate estimate = EstimateRating(g.MoveNumber, g.Points, g.MovePiece,
+                                                 g.ComputerSide, g.ElapsedMinutes, g.Level,
+                                                 g.EndReason);
+  con.print("  YOU must be a " + ClassName(estimate.classIndex) + " rated about");
+  con.printNumber(estimate.rating);
+  con.newLine();
+  con.printLine(std::string(52, ' '));
+  return AppendScorecardLine(con.dateString(), con.timeString(), estimate, g.MoveNumber,
+                             g.ElapsedMinutes, g.Level, g.EndReason);
+}
+
+}  // namespace
 
 Step EndGame(GameState& g, Console& con) {
   g.Winner = g.MovePiece < 0 ? kWordBlack : kWordWhite;
@@ -37,15 +55,10 @@ Step EndGame(GameState& g, Console& con) {
   con.printNumber(g.Level);
   con.printLine("    ");
 
-  const bool scoreWritten = RecordScore(con, g.MoveNumber, g.Points, g.MovePiece,
-                                        g.ComputerSide, g.ElapsedMinutes, g.Level,
-                                        g.EndReason);
+  const bool scoreWritten = RecordScore(g, con);
   con.playSound("wav/" + g.Voice + "/applause.wav", false);
 
-  SquareTextFromBoard(g.GameBoard, g.SquareText);
-  const bool transcriptWritten =
-      WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
-                      g.HistTo, g.ElapsedMinutes, g.EndReason);
+  const bool transcriptWritten = WriteGameTranscript(g, con);
 
   // The files are named only when written: the scorecard beside a written
   // transcript, nothing over a failed one (the failure line below names it).
@@ -55,7 +68,7 @@ Step EndGame(GameState& g, Console& con) {
   con.printLine(ShownIf(transcriptWritten, transcript) +
                 ShownIf(transcriptWritten && scoreWritten, scorecard) + std::string(16, ' '));
   ReportUnwritten(con, 24,
-                  {{TranscriptFileName(con), transcriptWritten},
+                  {{TodaysTranscriptName(con), transcriptWritten},
                    {kScorecardFileName, scoreWritten}});
   con.locate(23, 55);
   con.print("Tap Enter ");

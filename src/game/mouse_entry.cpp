@@ -8,7 +8,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "game/entry.h"
 
 namespace bdvx {

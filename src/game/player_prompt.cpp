@@ -1,11 +1,11 @@
 #include <cctype>
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "game/commands.h"
+#include "game/console_reporter.h"
 #include "game/entry.h"
 #include "game/turn_loop.h"
-#include "rules/move_execution.h"
 
 namespace bdvx {
 

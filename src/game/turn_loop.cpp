@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "console/board_display.h"
-#include "console/piece_text.h"
 #include "console/screens.h"
+#include "core/piece_text.h"
 #include "engine/move_choice.h"
 #include "engine/parse_board.h"
 #include "game/board_report.h"
+#include "game/console_reporter.h"
 #include "game/game_end.h"
-#include "rules/move_execution.h"
 #include "rules/move_messages.h"
 
 namespace bdvx {
@@ -55,8 +55,9 @@ Step ComputerTurn(GameState& g, Console& con) {
 
   if (g.ComputerMove.piece == 0) {
     // MovePiece still holds the player's last piece: the player's side wins.
-    ShowMessage(con, g.MsgRow, " This Chess program RESIGNS.");
-    con.playSound("wav/" + g.Voice + "/RESIGN.wav", true);
+    ConsoleReporter reporter(con, g.Voice);
+    ShowMessage(reporter, g.MsgRow, " This Chess program RESIGNS.");
+    reporter.cue("RESIGN", true);
     g.EndReason = kReasonResigned;
     return Step::EndGame;
   }

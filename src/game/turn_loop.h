@@ -4,8 +4,8 @@
 #pragma once
 
 #include "console/console.h"
-#include "game/game_state.h"
-#include "game/step.h"
+#include "core/game_state.h"
+#include "core/step.h"
 
 namespace bdvx {
 

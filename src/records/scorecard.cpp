@@ -4,7 +4,8 @@
 #include <array>
 #include <cassert>
 
-#include "game/game_state.h"
+#include "core/game_state.h"
+#include "core/number_text.h"
 #include "records/text_file.h"
 
 namespace bdvx {
@@ -63,18 +64,11 @@ RatingEstimate EstimateRating(int moveNumber, int points, int movePiece, int com
   return estimate;
 }
 
-bool RecordScore(Console& con, int moveNumber, int points, int movePiece, int computerSide,
-                 int elapsedMinutes, int level, const std::string& endReason) {
-  const RatingEstimate estimate = EstimateRating(moveNumber, points, movePiece, computerSide,
-                                                 elapsedMinutes, level, endReason);
+bool AppendScorecardLine(const std::string& date, const std::string& time,
+                         const RatingEstimate& estimate, int moveNumber, int elapsedMinutes,
+                         int level, const std::string& endReason) {
   const std::string& className = ClassName(estimate.classIndex);
-
-  con.print("  YOU must be a " + className + " rated about");
-  con.printNumber(estimate.rating);
-  con.newLine();
-  con.printLine(std::string(52, ' '));
-
-  const std::string line = con.dateString() + " " + con.timeString() + " " + NumberText(level) +
+  const std::string line = date + " " + time + " " + NumberText(level) +
                            "  " + (estimate.playerWon ? "YOU     " : "COMPUTER") + " " +
                            endReason + " " + className + "  " + NumberText(moveNumber) + "   " +
                            NumberText(elapsedMinutes) + "  " + NumberText(estimate.rating);

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "console/console.h"
 
 namespace bdvx {
 
@@ -25,11 +24,11 @@ int ClassIndexOf(int rating, int points);
 
 const std::string& ClassName(int classIndex);
 
-// Prints the two rating lines at the cursor and appends the game's line to
-// the scorecard (created with its header when missing). Returns false when
-// the scorecard could not be written.
-bool RecordScore(Console& con, int moveNumber, int points, int movePiece,
-                 int computerSide, int elapsedMinutes, int level,
-                 const std::string& endReason);
+// Appends the game's line, dated date (mm-dd-yyyy) and time (hh:mm:ss), to
+// the scorecard, which is created with its header when missing. Returns false
+// when the scorecard could not be written.
+bool AppendScorecardLine(const std::string& date, const std::string& time,
+                         const RatingEstimate& estimate, int moveNumber, int elapsedMinutes,
+                         int level, const std::string& endReason);
 
 }  // namespace bdvx

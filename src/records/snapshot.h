@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "console/console.h"
-#include "game/game_state.h"
+#include "core/game_state.h"
 
 namespace bdvx {
 
@@ -22,8 +21,13 @@ enum class LoadResult {
   Refused,  // the file was damaged or held values the game cannot use
 };
 
-// Reads and checks the whole file before changing anything; on Missing and
-// Refused it has written its own line on row 23 and changed no field.
-LoadResult LoadSnapshot(Console& con, GameState& g);
+struct SnapshotLoad {
+  LoadResult result = LoadResult::Loaded;
+  std::string damage;  // Refused: what is wrong, "line 12" or "no White king"
+};
+
+// Reads and checks the whole file before changing anything; when it is
+// Missing or Refused no field has changed.
+SnapshotLoad LoadSnapshot(GameState& g);
 
 }  // namespace bdvx

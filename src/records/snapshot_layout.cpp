@@ -3,8 +3,8 @@
 #include <cassert>
 #include <climits>
 
-#include "console/console.h"
-#include "console/piece_text.h"
+#include "core/number_text.h"
+#include "core/piece_text.h"
 
 namespace bdvx {
 

@@ -25,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/game_state.h"
+#include "core/game_state.h"
 
 namespace bdvx {
 

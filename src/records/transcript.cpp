@@ -4,6 +4,7 @@
 #include <cassert>
 #include <vector>
 
+#include "core/number_text.h"
 #include "records/text_file.h"
 
 namespace bdvx {
@@ -23,17 +24,16 @@ std::string BoardRowLine(const SquareTextGrid& squareText, int row) {
 
 }  // namespace
 
-std::string TranscriptFileName(Console& con) {
-  return "BDVXHIST" + con.dateString() + ".TXT";
-}
+std::string TranscriptFileName(const std::string& date) { return "BDVXHIST" + date + ".TXT"; }
 
-bool WriteTranscript(Console& con, const SquareTextGrid& squareText, int historyCount,
+bool WriteTranscript(const std::string& date, const std::string& time,
+                     const SquareTextGrid& squareText, int historyCount,
                      const HistoryTable& histPiece, const HistoryTable& histFrom,
                      const HistoryTable& histTo, int elapsedMinutes,
                      const std::string& endReason) {
   assert(historyCount >= 0 && historyCount <= kHistoryRows);
   const int count = std::clamp(historyCount, 0, kHistoryRows);
-  const std::string fileName = TranscriptFileName(con);
+  const std::string fileName = TranscriptFileName(date);
 
   // The opening: header, date and time, game length and the board picture
   // with row 1 (Black's home row) on top.
@@ -41,7 +41,7 @@ bool WriteTranscript(Console& con, const SquareTextGrid& squareText, int history
   lines.reserve(19 + 2 * count + 5);
   lines.push_back(kTranscriptHeader);
   lines.push_back(" ");
-  lines.push_back("  BOARD POSITIONS AT: " + con.dateString() + "  " + con.timeString());
+  lines.push_back("  BOARD POSITIONS AT: " + date + "  " + time);
   lines.push_back(" ");
   lines.push_back("         Game Length:" + NumberText(elapsedMinutes) + " minutes.");
   lines.push_back(" ");

@@ -3,7 +3,7 @@
 // only answer; a missing king is reported to the caller, who tells the player.
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

@@ -2,7 +2,7 @@
 // the rights a move takes away for the rest of the game.
 #pragma once
 
-#include "game/game_state.h"
+#include "core/game_state.h"
 
 namespace bdvx {
 

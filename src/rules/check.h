@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/game_state.h"
+#include "core/game_state.h"
 
 namespace bdvx {
 

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/number_text.h"
+#include "core/piece_text.h"
 #include "rules/capture_list.h"
 #include "rules/castling_rights.h"
 #include "rules/check.h"
@@ -40,14 +41,14 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 // The piece on the destination is announced; the player hears the loss of
 // one of their own pieces. CaptureGain is what the player gains by it.
-void AnnounceCapture(GameState& g, Console& con) {
+void AnnounceCapture(GameState& g, MoveReporter& reporter) {
   std::string sideWord;
   std::string pieceWord;
   NamePiece(g.CapturedPiece, sideWord, pieceWord);
-  ShowMessage(con, g.MsgRow, " A " + sideWord + pieceWord + " captured.             ");
+  ShowMessage(reporter, g.MsgRow, " A " + sideWord + pieceWord + " captured.             ");
   if (!g.PlayerLetter.empty() && sideWord[0] == g.PlayerLetter[0]) {
-    con.playSound("wav/" + g.Voice + "/CAPTURE.wav", true);
-    con.playSound("wav/" + g.Voice + "/" + WithoutTrailingBlanks(pieceWord) + ".wav", true);
+    reporter.cue("CAPTURE", true);
+    reporter.cue(WithoutTrailingBlanks(pieceWord), true);
   }
   g.CaptureGain = g.ComputerSide * g.CapturedPiece;
 }
@@ -127,28 +128,28 @@ struct TryRecord {
 // The check lines of the message column, in order: a discovered check, a
 // direct check, then checkmate. The player hears the check cue for each
 // check against their own side.
-void AnnounceChecks(GameState& g, Console& con, const AfterMove& check) {
+void AnnounceChecks(GameState& g, MoveReporter& reporter, const AfterMove& check) {
   if (check.checkScore == kNoCheck) return;
   const std::string side = g.MovePiece >= 0 ? kWordBlack : kWordWhite;
   const bool playerInCheck = g.PlayerLetter == side.substr(0, 1);
   const auto checkLine = [&](const char* tail) {
-    ShowMessage(con, g.MsgRow, " " + side + tail);
-    if (playerInCheck) con.playSound("wav/" + g.Voice + "/check.wav", true);
+    ShowMessage(reporter, g.MsgRow, " " + side + tail);
+    if (playerInCheck) reporter.cue("check", true);
   };
   if (check.discoveredCheck) checkLine(" is in CHECK DISCOVERED");
   if (check.directCheck) checkLine(" is in CHECK        ");
   if (check.checkScore > kMateThreshold) {
-    ShowMessage(con, g.MsgRow, " " + side + " CHECKMATED                      ");
+    ShowMessage(reporter, g.MsgRow, " " + side + " CHECKMATED                      ");
   }
 }
 
 // The en-passant capture of the pawn remembered in PawnJump. Returns false
 // when the remembered pawn is the mover's own: the rest of the move's
 // bookkeeping is then skipped and PawnJump stays.
-bool HandleEnPassant(GameState& g, Console& con) {
+bool HandleEnPassant(GameState& g, MoveReporter& reporter) {
   if (g.MovePiece * g.PawnJump.code > 0) return false;
   if (g.PawnJump.row != g.ToRow || g.PawnJump.col != g.ToCol) return true;
-  ShowMessage(con, g.MsgRow, " En Passent capture of PAWN.          ");
+  ShowMessage(reporter, g.MsgRow, " En Passent capture of PAWN.          ");
   g.CapturedPiece = g.PawnJump.code;
   g.CaptureGain = g.ComputerSide * g.CapturedPiece;
   g.GameBoard(EnPassantVictimRow(g.MovePiece), g.ToCol) = kEmpty;
@@ -167,7 +168,7 @@ void RecordCapture(GameState& g) {
 
 }  // namespace
 
-MoveOutcome ExecuteMove(GameState& g, Console& con) {
+MoveOutcome ExecuteMove(GameState& g, MoveReporter& reporter) {
   MoveOutcome outcome;
   assert(OnBoard(g.FromRow, g.FromCol) && OnBoard(g.ToRow, g.ToCol));
   const TryRecord before = TryRecord::Of(g);
@@ -185,19 +186,19 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
   NamePiece(g.MovePiece, sideWord, pieceWord);
   PieceTextOfCode(g.MovePiece, g.Code2);
   RecordHistory(g, sideWord + pieceWord);
-  ShowMessage(con, g.MsgRow, MoveLine(g, sideWord + pieceWord));
+  ShowMessage(reporter, g.MsgRow, MoveLine(g, sideWord + pieceWord));
 
   // The sixth repeating half-move ends the game before it is made.
   if (RepeatedMoves(g) && MoveWouldStand(g)) {
     int drawRow = g.MsgRow;  // the line follows the move line; MsgRow stays
-    ShowMessage(con, drawRow, " DRAW: Both sides made repeating moves.");
+    ShowMessage(reporter, drawRow, " DRAW: Both sides made repeating moves.");
     g.EndReason = kReasonDraw;
     outcome.next = Step::EndGame;
     return outcome;
   }
 
   g.CapturedPiece = g.GameBoard(g.ToRow, g.ToCol);
-  if (g.CapturedPiece != 0) AnnounceCapture(g, con);
+  if (g.CapturedPiece != 0) AnnounceCapture(g, reporter);
 
   // The rules once more, for the squares being executed; for the computer's
   // move this is the only rule check.
@@ -211,24 +212,24 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
   const PieceCode pawnBeforePromotion = g.MovePiece;
   switch (ruleResult) {
     case kRuleNotAMove:
-      ShowRefusal(con, "  ILLEGAL: NOT in set of moves for " + g.Code2 + "           ");
+      ShowRefusal(reporter, "  ILLEGAL: NOT in set of moves for " + g.Code2 + "           ");
       return takeBack(Step::PlayerPrompt);
     case kRuleCastleRefused:
-      ShowMessage(con, g.MsgRow, "  ILLEGAL Castle Attempt       ");
+      ShowMessage(reporter, g.MsgRow, "  ILLEGAL Castle Attempt       ");
       return takeBack(Step::PlayerPrompt);
     case kRuleCastle:
       MoveCastlingRook(g.GameBoard, g.FromRow, g.ToCol);
-      ShowMessage(con, g.MsgRow, " CASTLE move: ROOK/KING switch done");
+      ShowMessage(reporter, g.MsgRow, " CASTLE move: ROOK/KING switch done");
       break;
     case kRulePromotion: {
       // The computer's pawn always becomes a queen; the player chooses.
       int promotionChoice = kQueen;
-      if (g.ComputerSide * g.MovePiece < 0) promotionChoice = AskPromotionChoice(g, con);
+      if (g.ComputerSide * g.MovePiece < 0) promotionChoice = AskPromotionChoice(g, reporter);
       g.MovePiece = g.MovePiece * Magnitude(promotionChoice);
       std::string choiceSide;
       std::string choiceWord;
       NamePiece(promotionChoice, choiceSide, choiceWord);
-      ShowMessage(con, g.MsgRow, " PAWN replaced as a " + choiceWord + " ... WOOT!        ");
+      ShowMessage(reporter, g.MsgRow, " PAWN replaced as a " + choiceWord + " ... WOOT!        ");
       break;
     }
     default:
@@ -258,11 +259,11 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
     g.GameBoard(g.FromRow, g.FromCol) = pawnBeforePromotion;
     g.GameBoard(g.ToRow, g.ToCol) = destinationBefore;
     if (ruleResult == kRuleCastle) PutCastlingRookBack(g.GameBoard, g.FromRow, g.ToCol);
-    ShowRefusal(con, "  MOVE CANCELED: KING is (or would be) in CHECK         ");
+    ShowRefusal(reporter, "  MOVE CANCELED: KING is (or would be) in CHECK         ");
     outcome.checkScore = kNoCheck;
     return takeBack(Step::PlayerPrompt);
   }
-  AnnounceChecks(g, con, check);
+  AnnounceChecks(g, reporter, check);
   if (check.checkScore > kMateThreshold) {
     outcome.next = Step::EndGame;
     return outcome;
@@ -274,7 +275,7 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
   if (Magnitude(g.MovePiece) == kPawn &&
       (g.CaptureFlag == kCaptureNone ||
        (g.CaptureFlag == kCaptureDiagonal && g.PawnJump.code != 0))) {
-    if (!HandleEnPassant(g, con)) return outcome;
+    if (!HandleEnPassant(g, reporter)) return outcome;
   }
 
   // After a two-square step PawnJump stays for the opponent's next move.
@@ -285,12 +286,12 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
 
   if (g.MovePiece == g.HintMove.piece && g.ToRow == g.HintMove.toRow &&
       g.ToCol == g.HintMove.toCol) {
-    con.playSound("wav/" + g.Voice + "/applause.wav", false);
-    ShowMessage(con, g.MsgRow, " That is an AWESOME move!          ");
+    reporter.cue("applause", false);
+    ShowMessage(reporter, g.MsgRow, " That is an AWESOME move!          ");
   }
   return outcome;
 }
 
-Step MoveExecution(GameState& g, Console& con) { return ExecuteMove(g, con).next; }
+Step MoveExecution(GameState& g, MoveReporter& reporter) { return ExecuteMove(g, reporter).next; }
 
 }  // namespace bdvx

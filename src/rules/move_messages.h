@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "console/console.h"
+#include "rules/move_reporter.h"
 
 namespace bdvx {
 
@@ -15,21 +15,19 @@ constexpr int kFirstMessageRow = 2;
 constexpr int kLastMessageRow = 7;
 
 // A refusal or a cancellation: one line at (23, 1).
-inline void ShowRefusal(Console& con, std::string_view text) {
-  con.locate(kRefusalRow, 1);
-  con.printLine(text);
+inline void ShowRefusal(MoveReporter& reporter, std::string_view text) {
+  reporter.line(kRefusalRow, text);
 }
 
 // A message of the message column: msgRow moves down one row, the line goes
 // there; below row 7 the lines above move up one row and it goes on row 7.
-inline void ShowMessage(Console& con, int& msgRow, std::string_view text) {
+inline void ShowMessage(MoveReporter& reporter, int& msgRow, std::string_view text) {
   msgRow += 1;
   if (msgRow > kLastMessageRow) {
-    con.scrollUp(kFirstMessageRow, kLastMessageRow);
+    reporter.scrollMessages();
     msgRow = kLastMessageRow;
   }
-  con.locate(msgRow, 1);
-  con.printLine(text);
+  reporter.line(msgRow, text);
 }
 
 }  // namespace bdvx

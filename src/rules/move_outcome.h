@@ -2,9 +2,9 @@
 // the next step: the analysis tool lists the outcome of every player move.
 #pragma once
 
-#include "console/console.h"
-#include "game/game_state.h"
-#include "game/step.h"
+#include "core/game_state.h"
+#include "core/step.h"
+#include "rules/move_reporter.h"
 
 namespace bdvx {
 
@@ -15,6 +15,6 @@ struct MoveOutcome {
 };
 
 // The whole move execution; MoveExecution returns its next step.
-MoveOutcome ExecuteMove(GameState& g, Console& con);
+MoveOutcome ExecuteMove(GameState& g, MoveReporter& reporter);
 
 }  // namespace bdvx

@@ -2,7 +2,8 @@
 // reported on row 23 and the player is asked again with nothing changed.
 #include <string>
 
-#include "console/piece_text.h"
+#include "core/number_text.h"
+#include "core/piece_text.h"
 #include "rules/castling_rights.h"
 #include "rules/move_execution.h"
 #include "rules/move_messages.h"
@@ -23,33 +24,33 @@ std::string NotAMoveText(const GameState& g) {
 
 }  // namespace
 
-Step MoveValidation(GameState& g, Console& con) {
+Step MoveValidation(GameState& g, MoveReporter& reporter) {
   // The side that moved last may not move again.
   if (g.MovePiece * g.LastMoverSide > 0) {
     const std::string& toMove = g.MovePiece > 0 ? kWordBlack : kWordWhite;
-    ShowRefusal(con, "  It is " + toMove + "'S move.             ");
+    ShowRefusal(reporter, "  It is " + toMove + "'S move.             ");
     return Step::PlayerPrompt;
   }
   if (OffBoard(g.TypedFromRow) || OffBoard(g.TypedFromCol) || OffBoard(g.TypedToRow) ||
       OffBoard(g.TypedToCol)) {
-    ShowRefusal(con, "  Invalid input or Off Board. Style: " + g.Code2 + " 75 55");
+    ShowRefusal(reporter, "  Invalid input or Off Board. Style: " + g.Code2 + " 75 55");
     return Step::PlayerPrompt;
   }
   if (g.TypedFromRow == g.TypedToRow && g.TypedFromCol == g.TypedToCol) {
-    ShowRefusal(con, "  TO and FROM squares identical - try again  ");
+    ShowRefusal(reporter, "  TO and FROM squares identical - try again  ");
     return Step::PlayerPrompt;
   }
   if (g.GameBoard(g.TypedFromRow, g.TypedFromCol) != g.MovePiece) {
     std::string sideWord;
     std::string pieceWord;
     NamePiece(g.MovePiece, sideWord, pieceWord);
-    ShowRefusal(con, "  " + sideWord + pieceWord + " NOT at (" + NumberText(g.TypedFromRow) +
+    ShowRefusal(reporter, "  " + sideWord + pieceWord + " NOT at (" + NumberText(g.TypedFromRow) +
                          NumberText(g.TypedFromCol) + ") ... Check board.         ");
     return Step::PlayerPrompt;
   }
   g.CapturedPiece = g.GameBoard(g.TypedToRow, g.TypedToCol);
   if ((g.CapturedPiece > 0 && g.MovePiece > 0) || (g.CapturedPiece < 0 && g.MovePiece < 0)) {
-    ShowRefusal(con, "  ILLEGAL: Own piece at destination.       ");
+    ShowRefusal(reporter, "  ILLEGAL: Own piece at destination.       ");
     return Step::PlayerPrompt;
   }
 
@@ -65,22 +66,22 @@ Step MoveValidation(GameState& g, Console& con) {
   TestPieceMove(g.MovePiece, g.TypedFromRow, g.TypedFromCol, g.TypedToRow, g.TypedToCol,
                 ruleResult, g.CaptureFlag, castleAllowed);
   if (ruleResult == kRuleNeverMoves) {
-    ShowRefusal(con, "  INVALID PIECE:" + g.Code2);
+    ShowRefusal(reporter, "  INVALID PIECE:" + g.Code2);
     return Step::PlayerPrompt;
   }
   if (ruleResult == kRuleNotAMove) {
-    ShowRefusal(con, NotAMoveText(g));
+    ShowRefusal(reporter, NotAMoveText(g));
     return Step::PlayerPrompt;
   }
   if (ruleResult == kRuleCastleRefused) {
-    ShowRefusal(con, "  ILLEGAL Castle Try - In check or already moved King/Rook");
+    ShowRefusal(reporter, "  ILLEGAL Castle Try - In check or already moved King/Rook");
     return Step::PlayerPrompt;
   }
   // With a castling (4) the path test only looks; the rook moves later.
   ruleResult = TestPathClear(g.GameBoard, g.MovePiece, g.TypedFromRow, g.TypedFromCol,
                              g.TypedToRow, g.TypedToCol, ruleResult, kMoveMode);
   if (ruleResult == 0) {
-    ShowRefusal(con, "  ILLEGAL: " + g.Code2 + " path blocked or Illegal CASTLE try.     ");
+    ShowRefusal(reporter, "  ILLEGAL: " + g.Code2 + " path blocked or Illegal CASTLE try.     ");
     return Step::PlayerPrompt;
   }
 
@@ -90,8 +91,7 @@ Step MoveValidation(GameState& g, Console& con) {
   g.ToRow = g.TypedToRow;
   g.ToCol = g.TypedToCol;
   for (int row = 2; row <= 7; ++row) {
-    con.locate(row, 1);
-    con.printLine(std::string(49, ' '));
+    reporter.line(row, std::string(49, ' '));
   }
   g.MsgRow = 1;
   return Step::MoveExecution;

@@ -2,7 +2,7 @@
 // the squares between are free, and whether a pawn may take diagonally.
 #pragma once
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

@@ -2,22 +2,18 @@
 
 #include <string>
 
-#include "console/piece_text.h"
-#include "game/entry.h"
+#include "core/piece_text.h"
 
 namespace bdvx {
 
-int AskPromotionChoice(GameState& g, Console& con) {
+int AskPromotionChoice(GameState& g, MoveReporter& reporter) {
   int choice = kNoPiece;
-  con.locate(21, 1);
-  con.printLine("  Enter desired piece for *** PROMOTED PAWN ***  ");
+  reporter.line(21, "  Enter desired piece for *** PROMOTED PAWN ***  ");
   // A pawn, a king, a filler or an unknown text is asked again. A single
   // typed letter is one character long and so names nothing.
   while (!(Magnitude(choice) > 2 && Magnitude(choice) < 10)) {
-    con.locate(22, 1);
-    con.printLine(std::string(40, ' '));
-    con.locate(22, 1);
-    g.Code2 = ReadKeyLine(con).substr(0, 2);
+    reporter.line(22, std::string(40, ' '));
+    g.Code2 = reporter.typedLine(22).substr(0, 2);
     choice = PieceCodeFromText(g.Code2, g.ComputerSide);
   }
   return choice;

@@ -1,14 +1,14 @@
 // The player's choice of piece for a pawn reaching its far row.
 #pragma once
 
-#include "console/console.h"
-#include "game/game_state.h"
+#include "core/game_state.h"
+#include "rules/move_reporter.h"
 
 namespace bdvx {
 
 // Asks on rows 21 and 22 until the typed text names a knight, bishop, rook or
 // queen (of either colour, or side-less "N " ...). Code2 keeps the answer's
 // first two characters; returns the answer's code (only its magnitude counts).
-int AskPromotionChoice(GameState& g, Console& con);
+int AskPromotionChoice(GameState& g, MoveReporter& reporter);
 
 }  // namespace bdvx

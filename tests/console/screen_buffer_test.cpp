@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "console/virtual_console.h"
+#include "core/number_text.h"
 
 namespace bdvx {
 namespace {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "console/console.h"
+#include "core/number_text.h"
 #include "text_pattern.h"
 
 namespace bdvx::e2e {

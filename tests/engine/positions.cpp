@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "game/board_text.h"
+#include "core/board_text.h"
 
 namespace bdvx::test {
 

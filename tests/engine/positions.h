@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx::test {
 

@@ -13,10 +13,10 @@
 #include <tuple>
 #include <utility>
 
-#include "console/piece_text.h"
 #include "console/virtual_console.h"
-#include "game/game_state.h"
-#include "rules/move_execution.h"
+#include "core/game_state.h"
+#include "core/piece_text.h"
+#include "game/console_reporter.h"
 #include "test_support.h"
 
 namespace bdvx::test {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "console/screens.h"
+#include "core/number_text.h"
 #include "engine/parse_board.h"
 #include "flow_support.h"
 #include "records/snapshot.h"

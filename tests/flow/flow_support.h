@@ -6,8 +6,8 @@
 #include <string>
 
 #include "console/virtual_console.h"
-#include "game/game_state.h"
-#include "game/step.h"
+#include "core/game_state.h"
+#include "core/step.h"
 #include "game/turn_loop.h"
 
 namespace bdvx::test {

@@ -153,6 +153,7 @@ TEST_F(GameEnd, EndNamesOnlyTheFilesThatWereWritten) {
     EXPECT_EQ(EndGame(g, fresh), Step::ExitProgram);
     EXPECT_EQ(fresh.textAt(23, 1, 54), Row(c.row23).substr(0, 54));
     EXPECT_EQ(fresh.rowText(24).substr(0, 40), Row(c.row24).substr(0, 40));
+    EXPECT_EQ(fresh.textAt(21, 1, 16), "  YOU must be a ");  // the rating is shown all the same
   }
 }
 

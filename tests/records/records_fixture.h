@@ -11,10 +11,10 @@
 #include <tuple>
 #include <vector>
 
-#include "console/piece_text.h"
 #include "console/virtual_console.h"
-#include "game/game_state.h"
-#include "records/file_error.h"
+#include "core/game_state.h"
+#include "core/piece_text.h"
+#include "game/record_files.h"
 #include "records/scorecard.h"
 #include "records/snapshot.h"
 #include "records/transcript.h"
@@ -105,8 +105,17 @@ inline long CountEntries(const std::filesystem::path& dir) {
 // Writes the game's transcript as a game end, SAVE or EXIT does.
 inline bool WriteTranscriptOf(Console& con, const GameState& g,
                               const std::string& reason = kReasonSnapshot) {
-  return WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom, g.HistTo,
+  return WriteTranscript(con.dateString(), con.timeString(), g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom, g.HistTo,
                          g.ElapsedMinutes, reason);
+}
+
+// The rating of a finished game and its line in the scorecard, dated by the console.
+inline bool RecordScore(Console& con, int moveNumber, int points, int movePiece,
+                        int computerSide, int minutes, int level, const std::string& reason) {
+  return AppendScorecardLine(con.dateString(), con.timeString(),
+                             EstimateRating(moveNumber, points, movePiece, computerSide, minutes,
+                                            level, reason),
+                             moveNumber, minutes, level, reason);
 }
 
 // A test that runs in a fresh working directory with a virtual console.
@@ -115,7 +124,7 @@ class RecordsTest : public testing::Test {
   // Loads the snapshot into a new game and expects it accepted.
   GameState LoadedGame() {
     GameState g = NewGameState();
-    EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Loaded);
+    EXPECT_EQ(LoadSnapshot(g).result, LoadResult::Loaded);
     return g;
   }
 

@@ -76,17 +76,6 @@ TEST(Rating, ClassBoundaries) {
 
 using Scorecard = RecordsTest;
 
-TEST_F(Scorecard, ConsoleLinesAtTheCursor) {
-  con.locate(21, 1);
-  con.print(std::string(79, 'x'));
-  con.locate(21, 1);
-  EXPECT_TRUE(RecordScore(con, 25, 22, kPawn, kBlack, 20, 5, kReasonCheckmate));
-  const std::string first = "  YOU must be a CLASS B player rated about 1925";
-  EXPECT_EQ(con.textAt(21, 1, static_cast<int>(first.size())), first);
-  EXPECT_EQ(con.textAt(22, 1, 52), std::string(52, ' '));
-  EXPECT_EQ(std::pair(con.screen().cursorRow(), con.screen().cursorCol()), std::pair(23, 1));
-}
-
 TEST_F(Scorecard, CreatedWithItsHeaderThenAppended) {
   con.setDate("12-05-2026");
   con.setTime("21:04:59");

@@ -34,7 +34,7 @@ void ExpectRefused(const std::vector<std::string>& lines, const std::string& dam
   std::tie(g.MoveNumber, g.Points, g.ElapsedMinutes) = std::tuple(5, 2, 3);  // not the file's
   const GameState before = g;
 
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Refused);
+  EXPECT_FALSE(LoadGameSnapshot(g, con));
   const std::string message = "  Snapshot BDVXSNAP.TXT is damaged: " + damage;
   EXPECT_EQ(con.rowText(23), message + std::string(80 - message.size(), ' '));
   ExpectSameSnapshotFields(g, before);
@@ -150,7 +150,7 @@ TEST_F(SnapshotDamage, OverlongLineIsRefusedWithoutReadingOn) {
 TEST_F(SnapshotDamage, SomethingOtherThanAFileCannotBeOpened) {
   std::filesystem::create_directory(kSnapshotFileName);
   GameState g = NewGameState();
-  EXPECT_EQ(LoadSnapshot(con, g), LoadResult::Missing);
+  EXPECT_FALSE(LoadGameSnapshot(g, con));
   EXPECT_EQ(con.textAt(23, 1, 34), "  Cannot find or Open BDVXSNAP.TXT");
 }
 

@@ -100,7 +100,7 @@ TEST_F(SnapshotLoad, SaveThenLoadRestoresTheFields) {
   g.StartTime = 123.0;
   g.GameBoard(4, 4) = kQueen;
   const Board boardBefore = g.GameBoard;
-  ASSERT_EQ(LoadSnapshot(con, g), LoadResult::Loaded);
+  ASSERT_EQ(LoadSnapshot(g).result, LoadResult::Loaded);
 
   ExpectSameSnapshotFields(g, saved);
   EXPECT_EQ(g.SquareText(2, 4), "  ");  // a dark square of two blanks is not trimmed
@@ -116,7 +116,7 @@ TEST_F(SnapshotLoad, MissingFileSaysSoAndChangesNothing) {
   GameState g = NewGameState();
   g.MoveNumber = 8;
   g.SquareText(1, 1) = "::";
-  ASSERT_EQ(LoadSnapshot(con, g), LoadResult::Missing);
+  ASSERT_FALSE(LoadGameSnapshot(g, con));
   EXPECT_EQ(con.textAt(23, 1, 35), "  Cannot find or Open BDVXSNAP.TXT ");
   EXPECT_EQ(g.MoveNumber, 8);
   EXPECT_EQ(g.SquareText(1, 1), "::");

@@ -18,13 +18,13 @@ class Transcript : public RecordsTest {
   // Writes the game's transcript and returns its lines.
   std::vector<std::string> WriteAndRead(const GameState& g, const std::string& reason) {
     EXPECT_TRUE(WriteTranscriptOf(con, g, reason));
-    return CrLfLines(ReadFile(TranscriptFileName(con)));
+    return CrLfLines(ReadFile(TranscriptFileName(con.dateString())));
   }
 };
 
 TEST_F(Transcript, FileNameCarriesTheConsoleDate) {
   con.setDate("12-05-2026");
-  EXPECT_EQ(TranscriptFileName(con), "BDVXHIST12-05-2026.TXT");
+  EXPECT_EQ(TranscriptFileName(con.dateString()), "BDVXHIST12-05-2026.TXT");
 }
 
 TEST_F(Transcript, EmptyHistoryGivesTheOpeningAndTwoClosedLists) {

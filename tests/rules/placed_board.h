@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "console/virtual_console.h"
-#include "game/board.h"
+#include "core/board.h"
 #include "test_support.h"
 
 namespace bdvx::test {

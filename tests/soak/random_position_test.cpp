@@ -3,7 +3,7 @@
 // in check, every row typed as 16 characters without blanks.
 #include <gtest/gtest.h>
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 #include "rules/check.h"
 #include "self_play.h"
 

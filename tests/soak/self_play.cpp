@@ -4,16 +4,16 @@
 #include <optional>
 #include <vector>
 
-#include "console/piece_text.h"
 #include "console/virtual_console.h"
+#include "core/game_state.h"
+#include "core/piece_text.h"
 #include "engine/move_choice.h"
 #include "engine/parse_board.h"
+#include "game/console_reporter.h"
 #include "game/custom_board.h"
 #include "game/game_end.h"
-#include "game/game_state.h"
 #include "game/turn_loop.h"
 #include "rules/check.h"
-#include "rules/move_execution.h"
 
 namespace bdvx::soak {
 namespace {

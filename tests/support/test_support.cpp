@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/board_text.h"
+#include "core/board_text.h"
 
 namespace bdvx::test {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "game/board_text.h"
+#include "core/board_text.h"
 
 namespace bdvx::analyze {
 namespace {

@@ -3,9 +3,8 @@
 // execution on a scratch copy of the game for each try.
 #include <string>
 
-#include "console/piece_text.h"
-#include "console/virtual_console.h"
-#include "game/game_state.h"
+#include "core/game_state.h"
+#include "core/piece_text.h"
 #include "modes.h"
 #include "rules/check.h"
 #include "rules/move_execution.h"
@@ -42,21 +41,29 @@ const char* OutcomeWord(const MoveOutcome& outcome) {
   return "ok";
 }
 
+// Says nothing and answers the promotion question with a queen.
+class SilentReporter : public MoveReporter {
+ public:
+  void line(int, std::string_view) override {}
+  void scrollMessages() override {}
+  void cue(std::string_view, bool) override {}
+  std::string typedLine(int) override { return "WQ"; }
+};
+
 // Tries one move on a fresh copy of the game; writes its line when the move
 // is accepted and stands.
 void TryMove(const GameState& start, int fromRow, int fromCol, int toRow, int toCol,
              std::ostream& out) {
   GameState g = start;
-  VirtualConsole con;
-  con.queueLine("WQ");  // the answer to a promotion question: a queen
+  SilentReporter reporter;
   g.MovePiece = g.GameBoard(fromRow, fromCol);
   PieceTextOfCode(g.MovePiece, g.Code2);
   g.TypedFromRow = fromRow;
   g.TypedFromCol = fromCol;
   g.TypedToRow = toRow;
   g.TypedToCol = toCol;
-  if (MoveValidation(g, con) != Step::MoveExecution) return;
-  const MoveOutcome outcome = ExecuteMove(g, con);
+  if (MoveValidation(g, reporter) != Step::MoveExecution) return;
+  const MoveOutcome outcome = ExecuteMove(g, reporter);
   // PlayerPrompt: refused or cancelled. EndGame without a king taken or a
   // mate would be a repetition draw, which a fresh history cannot reach.
   if (outcome.next == Step::PlayerPrompt) return;

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx::analyze {
 

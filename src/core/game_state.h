@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

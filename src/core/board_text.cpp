@@ -1,6 +1,6 @@
-#include "game/board_text.h"
+#include "core/board_text.h"
 
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 
 namespace bdvx {
 

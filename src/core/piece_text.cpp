@@ -1,4 +1,4 @@
-#include "console/piece_text.h"
+#include "core/piece_text.h"
 
 #include <array>
 

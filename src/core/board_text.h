@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/board.h"
+#include "core/board.h"
 
 namespace bdvx {
 

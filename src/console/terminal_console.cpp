@@ -36,8 +36,9 @@ using Clock = std::chrono::steady_clock;
 // Longest single wait for terminal input; the loops around it only check the
 // clock, so the process idles while the player thinks.
 constexpr int kInputWaitMs = 250;
-// Input not yet taken by the game (keys typed while it was busy, a second
-// click that came in the same burst) is kept up to this many.
+// Input not yet taken by the game (keys typed while it was busy, clicks made
+// during a prompt's pause or in the same burst as the one taken) is kept up
+// to this many.
 constexpr std::size_t kMaxPending = 256;
 
 constexpr mmask_t kMouseEvents =
@@ -80,6 +81,7 @@ class TerminalConsole : public Console {
   std::string inputLine() override;
   Entry waitEntry(bool acceptLines) override;
   void sleep(int milliseconds) override;
+  void pauseAtPrompt(int milliseconds) override;
   double timer() override;
   std::string dateString() override { return localTimeText("%m-%d-%Y"); }
   std::string timeString() override { return localTimeText("%H:%M:%S"); }
@@ -91,11 +93,11 @@ class TerminalConsole : public Console {
   void shutdown();
 
  private:
-  void readInputs(int timeoutMs, bool keepClicks);
+  bool readInputs(int timeoutMs, bool keepClicks);
   void takeMouseReports(bool keepClicks);
   void keep(const Input& input);
   bool nextInput(Input& input);
-  void pump(int milliseconds);
+  void pump(int milliseconds, bool keepClicks);
   void present();
   void paintRow(int row);
   void showTooSmall();
@@ -143,7 +145,7 @@ TerminalConsole::TerminalConsole(SCREEN* terminal) : terminal_(terminal) {
   if (tooSmall_) showTooSmall();
 
   sound_ = MakeSdlSoundPlayer();
-  sound_->setPause([this](int ms) { pump(ms); });
+  sound_->setPause([this](int ms) { pump(ms, false); });
   randomize();
 }
 
@@ -253,24 +255,26 @@ void TerminalConsole::takeMouseReports(bool keepClicks) {
 }
 
 // Waits up to timeoutMs for the terminal and keeps what it brings: keys,
-// and left clicks when keepClicks. Resizes are handled here.
-void TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
+// and left clicks when keepClicks. Resizes are handled here. False when the
+// terminal brought nothing.
+bool TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
   wtimeout(stdscr, timeoutMs);
   const int code = wgetch(stdscr);
-  if (code == ERR) return;
+  if (code == ERR) return false;
   if (code == KEY_RESIZE) {
     onResize();
-    return;
+    return true;
   }
   if (code == KEY_MOUSE) {
     takeMouseReports(keepClicks);
-    return;
+    return true;
   }
   Input input;
   input.key = TranslateKey(code);
-  if (input.key < 0) return;
+  if (input.key < 0) return true;
   input.kind = Input::Kind::Key;
   keep(input);
+  return true;
 }
 
 // The oldest input not yet taken, waiting up to one input wait for the
@@ -284,14 +288,14 @@ bool TerminalConsole::nextInput(Input& input) {
 }
 
 // Spends the milliseconds handling the terminal: resizes are redrawn, keys
-// are kept for the next typed line, clicks are dropped (the game is busy and
-// did not ask where to click).
-void TerminalConsole::pump(int milliseconds) {
+// are kept for the next typed line, clicks are kept when keepClicks (a
+// prompt is on screen) and dropped otherwise (no prompt asked where to click).
+void TerminalConsole::pump(int milliseconds, bool keepClicks) {
   const Clock::time_point until = Clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now());
     if (left.count() <= 0) return;
-    readInputs(static_cast<int>(std::min<long long>(left.count(), kInputWaitMs)), false);
+    readInputs(static_cast<int>(std::min<long long>(left.count(), kInputWaitMs)), keepClicks);
   }
 }
 
@@ -345,7 +349,17 @@ std::string TerminalConsole::inputLine() {
 
 void TerminalConsole::sleep(int milliseconds) {
   present();
-  if (milliseconds > 0) pump(milliseconds);
+  if (milliseconds > 0) pump(milliseconds, false);
+}
+
+// The prompt goes on screen first. What the terminal already holds came
+// while the game was busy, before the prompt showed: its clicks are dropped.
+// Clicks made from now on answer the prompt.
+void TerminalConsole::pauseAtPrompt(int milliseconds) {
+  present();
+  while (readInputs(0, false)) {
+  }
+  if (milliseconds > 0) pump(milliseconds, true);
 }
 
 double TerminalConsole::timer() {

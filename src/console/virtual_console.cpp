@@ -6,12 +6,13 @@ namespace bdvx {
 
 VirtualConsole::VirtualConsole(std::uint32_t seed) : rng_(seed), seed_(seed) {}
 
-void VirtualConsole::queueButton(int row, int col, int mask) {
+void VirtualConsole::queueButton(int row, int col, int mask, Arrival arrival) {
   Scripted s;
   s.entry.kind = Entry::Kind::Click;
   s.entry.row = row;
   s.entry.col = col;
   s.mask = mask;
+  s.arrival = arrival;
   input_.push_back(s);
 }
 
@@ -50,10 +51,28 @@ Entry VirtualConsole::waitEntry(bool acceptLines) {
   throw ScriptExhausted();
 }
 
-void VirtualConsole::sleep(int milliseconds) {
+// The clock moves on, and the clicks at the head of the script that come
+// before or during this delay meet their fate: those of a busy game are
+// dropped, those of the delay itself are kept only at a prompt. The first
+// click that waits for an entry, or a typed line, ends the run.
+void VirtualConsole::passDelay(int milliseconds, bool keepClicks) {
   now_ += milliseconds / 1000.0;
   slept_ += milliseconds / 1000.0;
+  auto it = input_.begin();
+  while (it != input_.end() && it->entry.kind == Entry::Kind::Click &&
+         it->arrival != Arrival::Waiting) {
+    if (keepClicks && it->arrival == Arrival::InPause) {
+      it->arrival = Arrival::Waiting;  // it has come, and waits for the reader
+      ++it;
+    } else {
+      it = input_.erase(it);
+    }
+  }
 }
+
+void VirtualConsole::sleep(int milliseconds) { passDelay(milliseconds, false); }
+
+void VirtualConsole::pauseAtPrompt(int milliseconds) { passDelay(milliseconds, true); }
 
 double VirtualConsole::random() {
   ++randomDraws_;

@@ -20,6 +20,7 @@
 #include <random>
 #include <vector>
 
+#include "console/cue_file.h"
 #include "console/screen_buffer.h"
 #include "console/sound_player.h"
 #include "console/terminal_colors.h"
@@ -109,6 +110,7 @@ class TerminalConsole : public Console {
   SCREEN* terminal_;
   ScreenBuffer screen_;
   std::unique_ptr<SoundPlayer> sound_;
+  std::filesystem::path programDir_ = ProgramDir();  // where installed voices are found
   std::deque<Input> pending_;
   ClickFilter clicks_;
   std::mt19937 rng_;
@@ -383,7 +385,7 @@ void TerminalConsole::randomize() {
 
 void TerminalConsole::playSound(const std::string& path, bool wait) {
   if (wait) present();
-  PlayCueOrBell(*sound_, path, wait, [] { ::beep(); });
+  PlayCueOrBell(*sound_, CueFile(path, programDir_), wait, [] { ::beep(); });
 }
 
 std::string TerminalConsole::localTimeText(const char* format) {

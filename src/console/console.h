@@ -63,10 +63,10 @@ class Console {
   virtual Entry waitEntry(bool acceptLines) = 0;
 
   // Time, random numbers and sound. sleep is a plain delay: no prompt waits
-  // for a click then, so clicks made during it are dropped. pauseAtPrompt is
-  // the delay of an entry reader whose prompt is already on screen: clicks
-  // made before it (while the game was busy) are dropped, clicks made during
-  // it are kept, in order, for the next waitEntry. Typed keys are kept by both.
+  // for a click then, so clicks made during it (or while the game was busy
+  // just before it) are dropped. pauseAtPrompt is the delay of an entry
+  // reader whose prompt is already on screen: clicks are kept, in order, for
+  // the next waitEntry. Typed keys are kept by both.
   virtual void sleep(int milliseconds) = 0;
   virtual void pauseAtPrompt(int milliseconds) = 0;
   virtual double timer() = 0;                // seconds, monotonic

@@ -94,7 +94,7 @@ class TerminalConsole : public Console {
   void shutdown();
 
  private:
-  bool readInputs(int timeoutMs, bool keepClicks);
+  void readInputs(int timeoutMs, bool keepClicks);
   void takeMouseReports(bool keepClicks);
   void keep(const Input& input);
   bool nextInput(Input& input);
@@ -257,26 +257,24 @@ void TerminalConsole::takeMouseReports(bool keepClicks) {
 }
 
 // Waits up to timeoutMs for the terminal and keeps what it brings: keys,
-// and left clicks when keepClicks. Resizes are handled here. False when the
-// terminal brought nothing.
-bool TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
+// and left clicks when keepClicks. Resizes are handled here.
+void TerminalConsole::readInputs(int timeoutMs, bool keepClicks) {
   wtimeout(stdscr, timeoutMs);
   const int code = wgetch(stdscr);
-  if (code == ERR) return false;
+  if (code == ERR) return;
   if (code == KEY_RESIZE) {
     onResize();
-    return true;
+    return;
   }
   if (code == KEY_MOUSE) {
     takeMouseReports(keepClicks);
-    return true;
+    return;
   }
   Input input;
   input.key = TranslateKey(code);
-  if (input.key < 0) return true;
+  if (input.key < 0) return;
   input.kind = Input::Kind::Key;
   keep(input);
-  return true;
 }
 
 // The oldest input not yet taken, waiting up to one input wait for the
@@ -354,13 +352,13 @@ void TerminalConsole::sleep(int milliseconds) {
   if (milliseconds > 0) pump(milliseconds, false);
 }
 
-// The prompt goes on screen first. What the terminal already holds came
-// while the game was busy, before the prompt showed: its clicks are dropped.
-// Clicks made from now on answer the prompt.
+// The prompt goes on screen, then the delay passes keeping the clicks for
+// the reader. A click still unread from just before (the game was busy for a
+// moment after the last entry) was made at a prompt too: it is kept as well.
+// Longer busy stretches (the computer's move) end in a plain sleep (the
+// flash), which drops the clicks made during them.
 void TerminalConsole::pauseAtPrompt(int milliseconds) {
   present();
-  while (readInputs(0, false)) {
-  }
   if (milliseconds > 0) pump(milliseconds, true);
 }
 

@@ -51,23 +51,16 @@ Entry VirtualConsole::waitEntry(bool acceptLines) {
   throw ScriptExhausted();
 }
 
-// The clock moves on, and the clicks at the head of the script that come
-// before or during this delay meet their fate: those of a busy game are
-// dropped, those of the delay itself are kept only at a prompt. The first
-// click that waits for an entry, or a typed line, ends the run.
+// The clock moves on, and an early click next in the script comes now: a
+// pause at a prompt keeps it for the reader, a plain sleep drops it.
 void VirtualConsole::passDelay(int milliseconds, bool keepClicks) {
   now_ += milliseconds / 1000.0;
   slept_ += milliseconds / 1000.0;
-  auto it = input_.begin();
-  while (it != input_.end() && it->entry.kind == Entry::Kind::Click &&
-         it->arrival != Arrival::Waiting) {
-    if (keepClicks && it->arrival == Arrival::InPause) {
-      it->arrival = Arrival::Waiting;  // it has come, and waits for the reader
-      ++it;
-    } else {
-      it = input_.erase(it);
-    }
-  }
+  if (input_.empty() || input_.front().arrival != Arrival::Early) return;
+  if (keepClicks)
+    input_.front().arrival = Arrival::Waiting;  // it waits for the reader now
+  else
+    input_.pop_front();
 }
 
 void VirtualConsole::sleep(int milliseconds) { passDelay(milliseconds, false); }

@@ -1,8 +1,8 @@
 // A console in memory for tests and tools: the screen as cells, scripted
 // clicks and typed lines, a fake clock that sleep advances, a fixed date and
 // time, a seeded random source and a record of every sound. A scripted click
-// can also be made to come during a pause or while the game is busy, where
-// the real console keeps or drops it.
+// can also be made to come early, before the game waits for it, where the
+// real console keeps or drops it.
 #pragma once
 
 #include <cstdint>
@@ -53,9 +53,9 @@ class VirtualConsole : public Console {
 
   // When a scripted click comes, as the game sees it.
   enum class Arrival {
-    Waiting,    // while the game waits for an entry: pauses and sleeps pass it by
-    InPause,    // during the next pause or sleep: pauseAtPrompt keeps it, sleep drops it
-    WhileBusy,  // while the game is busy, before its next pause or sleep, which drops it
+    Waiting,  // while the game waits for an entry: pauses and sleeps pass it by
+    Early,    // before that, in the game's next delay (one early click to each
+              // delay): a plain sleep drops it, a pause at a prompt keeps it
   };
 
   // Script

@@ -224,42 +224,5 @@ TEST(ReadMouseEntryTyped, PicksTakeOnlyTheirAnswersAndRestoreThePrompt) {
   EXPECT_EQ(con.rowText(22).substr(0, 4), "sfx ");
 }
 
-// Clicks made during the reader's pauses (500 ms before it waits, 300 ms
-// before the destination) count, in order; clicks made before a pause, while
-// the game was busy, do not.
-TEST(ReadMouseEntryPauses, ClicksDuringAPauseCountThoseBeforeItDoNot) {
-  using enum VirtualConsole::Arrival;
-  struct TimedClick {
-    int row;
-    int col;
-    VirtualConsole::Arrival arrival;
-  };
-  struct Case {
-    EntryMode mode;
-    std::vector<TimedClick> clicks;
-    std::string result;
-  };
-  const std::vector<Case> cases = {
-      {EntryMode::Colour, {{22, 12, InPause}}, "W"},
-      {EntryMode::Colour, {{22, 5, InPause}, {22, 12, InPause}}, "B"},
-      {EntryMode::Level, {{22, 9, InPause}}, "3"},
-      {EntryMode::Move, {{16, 27, InPause}, {14, 28, InPause}}, "WP 75 55"},
-      {EntryMode::Move, {{16, 27, Waiting}, {14, 28, InPause}}, "WP 75 55"},
-      {EntryMode::Move, {{1, 2, WhileBusy}, {18, 53, InPause}}, "HINT"},
-      {EntryMode::Colour, {{22, 12, WhileBusy}}, "(no entry)"},
-  };
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    SCOPED_TRACE(i);
-    VirtualConsole con = EchoConsole();
-    for (const TimedClick& click : cases[i].clicks) con.queueClick(click.row, click.col, click.arrival);
-    std::string result = "(no entry)";
-    try {
-      result = ReadMouseEntry(con, test::StartBoard(), kBlack, cases[i].mode);
-    } catch (const ScriptExhausted&) {
-    }
-    EXPECT_EQ(result, cases[i].result);
-  }
-}
-
 }  // namespace
 }  // namespace bdvx

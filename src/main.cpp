@@ -2,12 +2,58 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "console/terminal_console.h"
 #include "core/game_state.h"
 #include "game/turn_loop.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage = "usage: brandovex [--help | --version]\n";
+
+constexpr const char* kHelp =
+    "\n"
+    "Chess for one player against the computer, in a terminal of 80 columns by\n"
+    "24 rows with colours and the mouse. Run without arguments to play: click\n"
+    "your colour, a level from 0 to 9, then a piece and its destination, or a\n"
+    "word of the menu line. The game writes its record files (BDVXSNAP.TXT,\n"
+    "BDVXHISTmm-dd-yyyy.TXT, BDVXSCORES.TXT) in the working directory.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "The manual page brandovex(6) describes the screen, the mouse and the\n"
+    "keyboard, the files and the voices.\n";
+
+// Answers the command line without touching the terminal: --help and
+// --version print on standard output (status 0); anything else is a mistake
+// that gets the usage on standard error (status 2).
+int AnswerArguments(int argc, char** argv) {
+  const std::string_view argument = argv[1];
+  const bool help = argument == "--help";
+  const bool version = argument == "--version";
+  if (argc == 2 && help) {
+    std::fputs(kUsage, stdout);
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc == 2 && version) {
+    std::fputs("brandovex " BRANDOVEX_VERSION "\n", stdout);
+    return 0;
+  }
+  if (help || version)
+    std::fputs("brandovex: too many arguments\n", stderr);
+  else
+    std::fprintf(stderr, "brandovex: unknown argument '%s'\n", argv[1]);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1) return AnswerArguments(argc, argv);
   // The one game record of the run; large enough to keep off the stack.
   auto game = std::make_unique<bdvx::GameState>();
   bdvx::InitProgramTables(*game);

@@ -67,8 +67,13 @@ class Console : public RandomSource {
   virtual std::string inputLine() = 0;
   virtual Entry waitEntry(bool acceptLines) = 0;
 
-  // Time, random numbers and sound.
+  // Time, random numbers and sound. sleep is a plain delay: no prompt waits
+  // for a click then, so clicks made during it (or while the game was busy
+  // just before it) are dropped. pauseAtPrompt is the delay of an entry
+  // reader whose prompt is already on screen: clicks are kept, in order, for
+  // the next waitEntry. Typed keys are kept by both.
   virtual void sleep(int milliseconds) = 0;
+  virtual void pauseAtPrompt(int milliseconds) = 0;
   virtual double timer() = 0;                // seconds, monotonic
   virtual std::string dateString() = 0;      // mm-dd-yyyy
   virtual std::string timeString() = 0;      // hh:mm:ss

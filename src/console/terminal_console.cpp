@@ -23,6 +23,7 @@
 #include <random>
 #include <vector>
 
+#include "console/cue_file.h"
 #include "console/screen_buffer.h"
 #include "console/sound_player.h"
 #include "console/terminal_capabilities.h"
@@ -40,8 +41,9 @@ using Clock = std::chrono::steady_clock;
 // Longest single wait for terminal input; the loops around it only check the
 // clock, so the process idles while the player thinks.
 constexpr int kInputWaitMs = 250;
-// Input not yet taken by the game (keys typed while it was busy, a second
-// click that came in the same burst) is kept up to this many.
+// Input not yet taken by the game (keys typed while it was busy, clicks made
+// during a prompt's pause or in the same burst as the one taken) is kept up
+// to this many.
 constexpr std::size_t kMaxPending = 256;
 
 constexpr mmask_t kMouseEvents =
@@ -96,6 +98,7 @@ class TerminalConsole : public Console {
   std::string inputLine() override;
   Entry waitEntry(bool acceptLines) override;
   void sleep(int milliseconds) override;
+  void pauseAtPrompt(int milliseconds) override;
   double timer() override;
   std::string dateString() override { return localTimeText("%m-%d-%Y"); }
   std::string timeString() override { return localTimeText("%H:%M:%S"); }
@@ -113,7 +116,7 @@ class TerminalConsole : public Console {
   void takeMouseReports(bool keepClicks);
   void keep(const Input& input);
   bool nextInput(Input& input);
-  void pump(int milliseconds);
+  void pump(int milliseconds, bool keepClicks);
   void present();
   void paintRow(int row);
   void showTooSmall();
@@ -125,6 +128,7 @@ class TerminalConsole : public Console {
   SCREEN* terminal_;
   ScreenBuffer screen_;
   std::unique_ptr<SoundPlayer> sound_;
+  std::filesystem::path programDir_ = ProgramDir();  // where installed voices are found
   std::deque<Input> pending_;
   ClickFilter clicks_;
   std::mt19937 rng_;
@@ -161,7 +165,7 @@ TerminalConsole::TerminalConsole(SCREEN* terminal) : terminal_(terminal) {
   if (tooSmall_) showTooSmall();
 
   sound_ = MakeSdlSoundPlayer();
-  sound_->setPause([this](int ms) { pump(ms); });
+  sound_->setPause([this](int ms) { pump(ms, false); });
   randomize();
 }
 
@@ -322,14 +326,19 @@ bool TerminalConsole::nextInput(Input& input) {
 }
 
 // Spends the milliseconds handling the terminal: resizes are redrawn, keys
-// are kept for the next typed line, clicks are dropped (the game is busy and
-// did not ask where to click).
-void TerminalConsole::pump(int milliseconds) {
+// are kept for the next typed line, clicks are kept when keepClicks (a
+// prompt is on screen) and dropped otherwise (no prompt asked where to click;
+// clicks left over from the last prompt were aimed at a screen that is now
+// changing, so they go too).
+void TerminalConsole::pump(int milliseconds, bool keepClicks) {
+  if (!keepClicks) {
+    std::erase_if(pending_, [](const Input& in) { return in.kind == Input::Kind::Click; });
+  }
   const Clock::time_point until = Clock::now() + std::chrono::milliseconds(milliseconds);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now());
     if (left.count() <= 0) return;
-    readInputs(static_cast<int>(std::min<long long>(left.count(), kInputWaitMs)), false);
+    readInputs(static_cast<int>(std::min<long long>(left.count(), kInputWaitMs)), keepClicks);
   }
 }
 
@@ -383,7 +392,17 @@ std::string TerminalConsole::inputLine() {
 
 void TerminalConsole::sleep(int milliseconds) {
   present();
-  if (milliseconds > 0) pump(milliseconds);
+  if (milliseconds > 0) pump(milliseconds, false);
+}
+
+// The prompt goes on screen, then the delay passes keeping the clicks for
+// the reader. A click still unread from just before (the game was busy for a
+// moment after the last entry) was made at a prompt too: it is kept as well.
+// Longer busy stretches (the computer's move) end in a plain sleep (the
+// flash), which drops the clicks made during and before them.
+void TerminalConsole::pauseAtPrompt(int milliseconds) {
+  present();
+  if (milliseconds > 0) pump(milliseconds, true);
 }
 
 double TerminalConsole::timer() {
@@ -407,7 +426,7 @@ void TerminalConsole::randomize() {
 
 void TerminalConsole::playSound(const std::string& path, bool wait) {
   if (wait) present();
-  PlayCueOrBell(*sound_, path, wait, [] { ::beep(); });
+  PlayCueOrBell(*sound_, CueFile(path, programDir_), wait, [] { ::beep(); });
 }
 
 std::string TerminalConsole::localTimeText(const char* format) {

@@ -6,12 +6,13 @@ namespace bdvx {
 
 VirtualConsole::VirtualConsole(std::uint32_t seed) : rng_(seed), seed_(seed) {}
 
-void VirtualConsole::queueButton(int row, int col, int mask) {
+void VirtualConsole::queueButton(int row, int col, int mask, Arrival arrival) {
   Scripted s;
   s.entry.kind = Entry::Kind::Click;
   s.entry.row = row;
   s.entry.col = col;
   s.mask = mask;
+  s.arrival = arrival;
   input_.push_back(s);
 }
 
@@ -50,10 +51,21 @@ Entry VirtualConsole::waitEntry(bool acceptLines) {
   throw ScriptExhausted();
 }
 
-void VirtualConsole::sleep(int milliseconds) {
+// The clock moves on, and an early click next in the script comes now: a
+// pause at a prompt keeps it for the reader, a plain sleep drops it.
+void VirtualConsole::passDelay(int milliseconds, bool keepClicks) {
   now_ += milliseconds / 1000.0;
   slept_ += milliseconds / 1000.0;
+  if (input_.empty() || input_.front().arrival != Arrival::Early) return;
+  if (keepClicks)
+    input_.front().arrival = Arrival::Waiting;  // it waits for the reader now
+  else
+    input_.pop_front();
 }
+
+void VirtualConsole::sleep(int milliseconds) { passDelay(milliseconds, false); }
+
+void VirtualConsole::pauseAtPrompt(int milliseconds) { passDelay(milliseconds, true); }
 
 double VirtualConsole::random() {
   ++randomDraws_;

@@ -1,6 +1,8 @@
 // A console in memory for tests and tools: the screen as cells, scripted
 // clicks and typed lines, a fake clock that sleep advances, a fixed date and
-// time, a seeded random source and a record of every sound.
+// time, a seeded random source and a record of every sound. A scripted click
+// can also be made to come early, before the game waits for it, where the
+// real console keeps or drops it.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +44,7 @@ class VirtualConsole : public Console {
   std::string inputLine() override;
   Entry waitEntry(bool acceptLines) override;
   void sleep(int milliseconds) override;
+  void pauseAtPrompt(int milliseconds) override;
   double timer() override { return now_; }
   std::string dateString() override { return date_; }
   std::string timeString() override { return time_; }
@@ -49,10 +52,19 @@ class VirtualConsole : public Console {
   void randomize() override;
   void playSound(const std::string& path, bool wait) override;
 
+  // When a scripted click comes, as the game sees it.
+  enum class Arrival {
+    Waiting,  // while the game waits for an entry: pauses and sleeps pass it by
+    Early,    // before that, in the game's next delay (one early click to each
+              // delay): a plain sleep drops it, a pause at a prompt keeps it
+  };
+
   // Script
-  void queueClick(int row, int col) { queueButton(row, col, 1); }
+  void queueClick(int row, int col, Arrival arrival = Arrival::Waiting) {
+    queueButton(row, col, 1, arrival);
+  }
   // mask bit 0 left, bit 1 right: only a left press without right counts.
-  void queueButton(int row, int col, int mask);
+  void queueButton(int row, int col, int mask, Arrival arrival = Arrival::Waiting);
   void queueLine(const std::string& text);
   void queueRandom(double value) { forcedRandom_.push_back(value); }
   std::size_t pendingInput() const { return input_.size(); }
@@ -77,7 +89,10 @@ class VirtualConsole : public Console {
   struct Scripted {
     Entry entry;
     int mask = 1;
+    Arrival arrival = Arrival::Waiting;
   };
+
+  void passDelay(int milliseconds, bool keepClicks);
 
   ScreenBuffer screen_;
   std::deque<Scripted> input_;

@@ -175,7 +175,7 @@ std::string CompleteMove(Console& con, const Board& board, int computerSide, int
   con.print(echo);
 
   while (true) {
-    con.sleep(300);
+    con.pauseAtPrompt(300);
     const Entry entry = con.waitEntry(true);
     if (entry.kind == Entry::Kind::Line) {
       const std::string typed = TypedEntry(EntryMode::Move, entry.text);
@@ -210,11 +210,13 @@ std::string CompleteMove(Console& con, const Board& board, int computerSide, int
 
 // Waits for clicks (or a typed line) until they make an entry of the mode.
 // Moves need two clicks: a piece of the player's side, then any square not
-// holding one; the rules are checked later, not here.
+// holding one; the rules are checked later, not here. The reader pauses with
+// its prompt on screen before it waits (500 ms, and 300 ms before the
+// destination); a click made during a pause counts, answered after it.
 std::string ReadMouseEntry(Console& con, const Board& board, int computerSide,
                            EntryMode mode) {
   std::string result = kNoEntry;
-  con.sleep(500);
+  con.pauseAtPrompt(500);
   // The voice screen leaves row 22 empty: typing echoes there.
   if (mode == EntryMode::Voice) con.locate(kEchoRow, 1);
 

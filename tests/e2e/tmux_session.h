@@ -91,9 +91,9 @@ class GamePane {
   const std::string& last() const { return last_.text(); }
 
   // A left click on the 1-based screen cell: press and release reports.
-  // The game takes clicks only while it waits for an entry (it drops those
-  // that come while it is busy or pausing), so a test first waits for the
-  // effect of its previous step and then for ready().
+  // The game takes clicks only while a prompt is on screen (it drops those
+  // that come while it is busy or in a plain pause), so a test usually waits
+  // for the effect of its previous step and then for ready().
   void click(int row, int col);
   // Waits until the game waits for an entry: the terminal shows the cursor
   // then, and only then.

@@ -73,50 +73,6 @@ std::string Rows(std::initializer_list<std::string> pieces) {
   return rows;
 }
 
-// The blocks of a positions file: "= name", the tool's input, "--", its
-// complete output; "#" lines between blocks are comments.
-struct PositionBlock {
-  std::string name, input;
-  Lines expected;
-};
-
-std::vector<PositionBlock> ReadPositionBlocks(const std::string& fileName) {
-  std::vector<PositionBlock> blocks;
-  std::istringstream in(ReadFile(std::filesystem::path(BRANDOVEX_SOURCE_DIR) / "tests/data" /
-                                 fileName));
-  bool inOutput = false;
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("= ", 0) == 0) {
-      blocks.push_back({line.substr(2), "", {}});
-      inOutput = false;
-    } else if (blocks.empty() || line.empty() || line[0] == '#') {
-      continue;
-    } else if (line == "--") {
-      inOutput = true;
-    } else if (inOutput) {
-      blocks.back().expected.push_back(line);
-    } else {
-      blocks.back().input += line + "\n";
-    }
-  }
-  return blocks;
-}
-
-TEST(AnalyzeLegal, PositionsTable) {
-  const std::vector<PositionBlock> blocks = ReadPositionBlocks("legal_positions.txt");
-  ASSERT_GE(blocks.size(), 10u);
-  for (const PositionBlock& block : blocks) {
-    SCOPED_TRACE(block.name);
-    const Lines got = Legal(block.input);
-    const auto [wrong, wanted] =
-        std::mismatch(got.begin(), got.end(), block.expected.begin(), block.expected.end());
-    EXPECT_TRUE(wrong == got.end() && wanted == block.expected.end())
-        << "first difference at move " << (wrong - got.begin()) + 1 << ": got \""
-        << (wrong == got.end() ? "(end)" : *wrong) << "\", expected \""
-        << (wanted == block.expected.end() ? "(end)" : *wanted) << "\"";
-  }
-}
-
 TEST(AnalyzeLegal, StartingPositionHasTwentyMovesForEitherSide) {
   // From-squares row-major, then destinations row-major.
   const Lines white = Legal(kStartRows + "mode legal\nside W\nrights 1 1 1 1\n");

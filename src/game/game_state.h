@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game/board.h"
 
@@ -66,6 +67,10 @@ struct GameState {
   HistoryTable HistPiece{};
   HistoryTable HistFrom{};
   HistoryTable HistTo{};
+
+  // Every half-move that stood, in standard algebraic notation, without the
+  // history's limit of rows.
+  std::vector<std::string> PgnMoves;
 
   // Presentation and ending.
   std::string Voice = "ENG";

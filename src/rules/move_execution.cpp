@@ -15,6 +15,7 @@
 #include "rules/move_outcome.h"
 #include "rules/piece_moves.h"
 #include "rules/promotion.h"
+#include "rules/san.h"
 
 namespace bdvx {
 namespace {
@@ -242,6 +243,12 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
     return outcome;
   }
 
+  // The move in standard notation, named on the board before it; its check
+  // mark follows once the judgement is known.
+  const std::string san =
+      SanOfMove(g.GameBoard, {pawnBeforePromotion, g.FromRow, g.FromCol, g.ToRow, g.ToCol},
+                ruleResult, g.MovePiece);
+
   const PieceCode destinationBefore = g.GameBoard(g.ToRow, g.ToCol);
   g.GameBoard(g.ToRow, g.ToCol) = g.MovePiece;
   g.GameBoard(g.FromRow, g.FromCol) = kEmpty;
@@ -262,6 +269,7 @@ MoveOutcome ExecuteMove(GameState& g, Console& con) {
     outcome.checkScore = kNoCheck;
     return takeBack(Step::PlayerPrompt);
   }
+  g.PgnMoves.push_back(san + SanCheckMark(check.checkScore));
   AnnounceChecks(g, con, check);
   if (check.checkScore > kMateThreshold) {
     outcome.next = Step::EndGame;

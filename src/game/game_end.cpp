@@ -7,6 +7,7 @@
 #include "console/piece_text.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
+#include "records/pgn.h"
 #include "records/scorecard.h"
 #include "records/transcript.h"
 
@@ -46,6 +47,7 @@ Step EndGame(GameState& g, Console& con) {
   const bool transcriptWritten =
       WriteTranscript(con, g.SquareText, g.HistoryCount, g.HistPiece, g.HistFrom,
                       g.HistTo, g.ElapsedMinutes, g.EndReason);
+  const bool pgnWritten = WritePgn(con, g);
 
   // The files are named only when written: the scorecard beside a written
   // transcript, nothing over a failed one (the failure line below names it).
@@ -56,6 +58,7 @@ Step EndGame(GameState& g, Console& con) {
                 ShownIf(transcriptWritten && scoreWritten, scorecard) + std::string(16, ' '));
   ReportUnwritten(con, 24,
                   {{TranscriptFileName(con), transcriptWritten},
+                   {PgnFileName(con), pgnWritten},
                    {kScorecardFileName, scoreWritten}});
   con.locate(23, 55);
   con.print("Tap Enter ");

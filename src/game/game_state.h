@@ -68,8 +68,10 @@ struct GameState {
   HistoryTable HistFrom{};
   HistoryTable HistTo{};
 
-  // Every half-move that stood, in standard algebraic notation, without the
-  // history's limit of rows.
+  // The game for PGN: the FEN of the position its moves start from ("" for
+  // the standard start) and, in standard algebraic notation, every half-move
+  // that stood since then, without the history's limit of rows.
+  std::string PgnStartFen;
   std::vector<std::string> PgnMoves;
 
   // Presentation and ending.

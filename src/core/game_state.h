@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/board.h"
 
@@ -66,6 +67,12 @@ struct GameState {
   HistoryTable HistPiece{};
   HistoryTable HistFrom{};
   HistoryTable HistTo{};
+
+  // The game for PGN: the FEN of the position its moves start from ("" for
+  // the standard start) and, in standard algebraic notation, every half-move
+  // that stood since then, without the history's limit of rows.
+  std::string PgnStartFen;
+  std::vector<std::string> PgnMoves;
 
   // Presentation and ending.
   std::string Voice = "ENG";

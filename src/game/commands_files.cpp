@@ -8,39 +8,43 @@
 #include "game/command_actions.h"
 #include "game/entry.h"
 #include "game/record_files.h"
+#include "records/pgn.h"
 #include "records/snapshot.h"
 #include "rules/attacks.h"
 
 namespace bdvx {
 
-// Leaves the program after writing the transcript; no scorecard line.
-// ElapsedMinutes is that of the last status line.
+// Leaves the program after writing the transcript and the PGN; no scorecard
+// line. ElapsedMinutes is that of the last status line.
 std::optional<Step> ExitCommand(GameState& g, Console& con) {
   g.EndReason = kReasonUserExit;
   const bool written = WriteGameTranscript(g, con);
+  const bool pgnWritten = WriteGamePgn(g, con);
   con.playSound("wav/" + g.Voice + "/goodbye.wav", true);
   // The transcript is named only when it was written; otherwise the row is
   // blanked as wide and the failure line below says why.
   const std::string named = "  Transcript: BDVXHIST" + con.dateString() + ".txt";
   con.locate(23, 1);
   con.printLine(ShownIf(written, named) + std::string(24, ' '));
-  ReportUnwritten(con, 24, {{TodaysTranscriptName(con), written}});
+  ReportUnwritten(con, 24, {{TodaysTranscriptName(con), written}, {TodaysPgnName(con), pgnWritten}});
   con.locate(23, 55);
   con.print("Tap Enter ");
   ReadKeyLine(con);
   return Step::ExitProgram;
 }
 
-// The snapshot and a transcript of the game so far; the confirmation only
-// when both files were written.
+// The snapshot, a transcript and the PGN of the game so far; the
+// confirmation only when all of them were written.
 std::optional<Step> SaveCommand(GameState& g, Console& con) {
   g.EndReason = kReasonSnapshot;
   SquareTextFromBoard(g.GameBoard, g.SquareText);
   const bool snapshotWritten = SaveSnapshot(g);
   const bool transcriptWritten = WriteGameTranscript(g, con);
+  const bool pgnWritten = WriteGamePgn(g, con);
   if (!ReportUnwritten(con, 23,
                        {{kSnapshotFileName, snapshotWritten},
-                        {TodaysTranscriptName(con), transcriptWritten}})) {
+                        {TodaysTranscriptName(con), transcriptWritten},
+                        {TodaysPgnName(con), pgnWritten}})) {
     con.locate(23, 1);
     con.printLine("  Snapshot saved (Transcript: BDVXHIST" + con.dateString() +
                   ".txt)                ");
@@ -59,6 +63,10 @@ std::optional<Step> LoadCommand(GameState& g, Console& con) {
   g.PawnJump = PawnJumpRecord{};
   g.StartTime = std::floor(con.timer() - 60.0 * g.ElapsedMinutes);
   ShowBoardFromSquareText(g, con);
+  // The PGN starts afresh from the restored board, the side that did not
+  // move last to move.
+  g.PgnStartFen = FenOf(g, g.LastMoverSide > 0 ? kBlack : kWhite);
+  g.PgnMoves.clear();
   con.locate(23, 1);
   con.printLine("  Game snapshot restored                                     ");
   return std::nullopt;

@@ -3,6 +3,7 @@
 #include "console/screens.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
+#include "records/pgn.h"
 #include "rules/attacks.h"
 #include "rules/castling_rights.h"
 #include "rules/check.h"
@@ -118,6 +119,9 @@ std::optional<Step> CreateCommand(GameState& g, Console& con) {
 
   ShowBoardFromSquareText(g, con);
   DescribeNewBoard(g, -lastMover);
+  // The PGN starts afresh from the new board.
+  g.PgnStartFen = FenOf(g, -lastMover);
+  g.PgnMoves.clear();
   return NewGameUnlessBothKings(g, con, "Tap Enter");  // no trailing blank here
 }
 

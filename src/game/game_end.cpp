@@ -59,6 +59,7 @@ Step EndGame(GameState& g, Console& con) {
   con.playSound("wav/" + g.Voice + "/applause.wav", false);
 
   const bool transcriptWritten = WriteGameTranscript(g, con);
+  const bool pgnWritten = WriteGamePgn(g, con);
 
   // The files are named only when written: the scorecard beside a written
   // transcript, nothing over a failed one (the failure line below names it).
@@ -69,6 +70,7 @@ Step EndGame(GameState& g, Console& con) {
                 ShownIf(transcriptWritten && scoreWritten, scorecard) + std::string(16, ' '));
   ReportUnwritten(con, 24,
                   {{TodaysTranscriptName(con), transcriptWritten},
+                   {TodaysPgnName(con), pgnWritten},
                    {kScorecardFileName, scoreWritten}});
   con.locate(23, 55);
   con.print("Tap Enter ");

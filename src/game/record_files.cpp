@@ -1,6 +1,7 @@
 #include "game/record_files.h"
 
 #include "core/piece_text.h"
+#include "records/pgn.h"
 #include "records/snapshot.h"
 #include "records/transcript.h"
 
@@ -42,6 +43,10 @@ bool WriteGameTranscript(GameState& g, Console& con) {
 }
 
 std::string TodaysTranscriptName(Console& con) { return TranscriptFileName(con.dateString()); }
+
+bool WriteGamePgn(const GameState& g, Console& con) { return WritePgn(con.dateString(), g); }
+
+std::string TodaysPgnName(Console& con) { return PgnFileName(con.dateString()); }
 
 bool LoadGameSnapshot(GameState& g, Console& con) {
   const SnapshotLoad load = LoadSnapshot(g);

@@ -41,6 +41,11 @@ bool WriteGameTranscript(GameState& g, Console& con);
 // Today's transcript file name, BDVXHIST + mm-dd-yyyy + .TXT.
 std::string TodaysTranscriptName(Console& con);
 
+// The game as today's PGN beside the transcript; false when it could not be
+// written. Its file name, BDVXHIST + mm-dd-yyyy + .PGN.
+bool WriteGamePgn(const GameState& g, Console& con);
+std::string TodaysPgnName(Console& con);
+
 // LOAD's reading of the snapshot. When the file is missing or damaged, the
 // line on row 23 says so, nothing of the game has changed and it answers
 // false.

@@ -73,6 +73,8 @@ Step StartNewGame(GameState& g, Console& con) {
   g.PlayerCaptureCount = 0;
   g.MoveNumber = 0;
   g.HistoryCount = 0;
+  g.PgnStartFen.clear();  // the standard start
+  g.PgnMoves.clear();
   g.Points = 0;
   g.EndReason = kReasonCheckmate;
   g.BlackQueenSideOK = 1;

@@ -16,6 +16,7 @@
 #include "rules/move_outcome.h"
 #include "rules/piece_moves.h"
 #include "rules/promotion.h"
+#include "rules/san.h"
 
 namespace bdvx {
 namespace {
@@ -243,6 +244,12 @@ MoveOutcome ExecuteMove(GameState& g, MoveReporter& reporter) {
     return outcome;
   }
 
+  // The move in standard notation, named on the board before it; its check
+  // mark follows once the judgement is known.
+  const std::string san =
+      SanOfMove(g.GameBoard, {pawnBeforePromotion, g.FromRow, g.FromCol, g.ToRow, g.ToCol},
+                ruleResult, g.MovePiece);
+
   const PieceCode destinationBefore = g.GameBoard(g.ToRow, g.ToCol);
   g.GameBoard(g.ToRow, g.ToCol) = g.MovePiece;
   g.GameBoard(g.FromRow, g.FromCol) = kEmpty;
@@ -263,6 +270,7 @@ MoveOutcome ExecuteMove(GameState& g, MoveReporter& reporter) {
     outcome.checkScore = kNoCheck;
     return takeBack(Step::PlayerPrompt);
   }
+  g.PgnMoves.push_back(san + SanCheckMark(check.checkScore));
   AnnounceChecks(g, reporter, check);
   if (check.checkScore > kMateThreshold) {
     outcome.next = Step::EndGame;

@@ -83,6 +83,13 @@ TEST(E2eCustomBoard, TypedPositionEndsInThePlayersMateWithRecords) {
   EXPECT_EQ(lines[23], "  WHITE ROOK   at (81) moved to (11)   1");
   EXPECT_EQ(lines[24], "  CHECKMATE");
 
+  // The PGN: the typed board as its FEN, then the mate and the result.
+  const std::string pgn = transcript.substr(0, 18) + ".PGN";
+  ASSERT_TRUE(SplitCrLfLines(test::ReadFile(pane.dir() / pgn), lines));
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[8], "[FEN \"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1\"]");
+  EXPECT_EQ(lines[11], "1. Ra8# {White checkmates} 1-0");
+
   ASSERT_TRUE(SplitCrLfLines(test::ReadFile(pane.dir() / "BDVXSCORES.TXT"), lines));
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_TRUE(FitsPattern(lines[3], "##-##-#### ##:##:##  2  YOU       CHECKMATE CLASS B player   1    " +

@@ -39,7 +39,7 @@ std::vector<std::string> FileNames(const std::filesystem::path& dir) {
 std::string TranscriptName(const std::filesystem::path& dir, const std::string& dayBefore) {
   std::string found;
   for (const std::string& name : FileNames(dir)) {
-    if (!name.starts_with("BDVXHIST")) continue;
+    if (!name.starts_with("BDVXHIST") || FitsPattern(name, "BDVXHIST##-##-####.PGN")) continue;
     if (!found.empty() || !FitsPattern(name, "BDVXHIST##-##-####.TXT")) return "";
     found = name;
   }

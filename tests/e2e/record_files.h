@@ -19,7 +19,7 @@ std::vector<std::string> FileNames(const std::filesystem::path& dir);
 
 // The day's transcript in dir, "BDVXHIST" + mm-dd-yyyy + ".TXT", when there
 // is exactly one such file and its date is today's (or, across midnight,
-// the one given); "" otherwise.
+// the one given); "" otherwise. The PGN beside it does not count.
 std::string TranscriptName(const std::filesystem::path& dir, const std::string& dayBefore);
 
 }  // namespace bdvx::e2e

@@ -189,6 +189,7 @@ TEST_F(FileCommands, SaveThenLoadRestoresTheGame) {
 
   g.GameBoard = test::StartBoard();
   std::tie(g.MoveNumber, g.Points, g.ElapsedMinutes, g.HistoryCount) = std::tuple(9, 0, 0, 5);
+  g.PgnMoves = {"d4"};
   con.advanceClock(30.5);
 
   EXPECT_EQ(Enter("LOAD"), Step::PlayerPrompt);
@@ -197,6 +198,9 @@ TEST_F(FileCommands, SaveThenLoadRestoresTheGame) {
   EXPECT_EQ(std::tuple(g.MoveNumber, g.Points, g.ElapsedMinutes, g.HistoryCount, g.Level),
             std::tuple(4, 3, 7, 0, 3));
   EXPECT_DOUBLE_EQ(g.StartTime, std::floor(con.timer() - 7 * 60.0));
+  // The PGN starts afresh from the restored board, White to move.
+  EXPECT_EQ(g.PgnStartFen, "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1");
+  EXPECT_TRUE(g.PgnMoves.empty());
   EXPECT_EQ(con.rowText(23),
             Row("  Game snapshot restored                                     "));
   EXPECT_TRUE(BoardDrawn());

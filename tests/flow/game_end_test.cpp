@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <tuple>
+#include <vector>
 
 #include "console/board_display.h"
 #include "flow_support.h"
@@ -17,6 +18,7 @@ using test::Row;
 namespace fs = std::filesystem;
 
 const std::string kTranscript = "BDVXHIST12-06-2026.TXT";
+const std::string kPgn = "BDVXHIST12-06-2026.PGN";
 
 // Plays a game from the picks to the menu word at column menuCol and the
 // final pause.
@@ -115,7 +117,7 @@ TEST_F(GameEnd, PlayerResignsAndTheComputersSideWins) {
   }
 }
 
-TEST_F(GameEnd, ExitWritesTheTranscriptOnly) {
+TEST_F(GameEnd, ExitWritesTheTranscriptAndThePgnButNoScorecard) {
   PlayUntilMenuWord(g, con, 'W', test::kExitCol);
   EXPECT_EQ(g.EndReason, kReasonUserExit);
   EXPECT_EQ(con.sounds().back(), (SoundEvent{"wav/ENG/goodbye.wav", true}));
@@ -123,6 +125,9 @@ TEST_F(GameEnd, ExitWritesTheTranscriptOnly) {
             "  Transcript: BDVXHIST12-06-2026.txt" + std::string(18, ' '));
   EXPECT_EQ(con.textAt(23, 55, 12), "Tap Enter ? ");
   EXPECT_TRUE(fs::is_regular_file(kTranscript));
+  EXPECT_NE(test::ReadFile(kPgn).find("[Termination \"unterminated\"]\r\n\r\n"
+                                      "{Game left unfinished} *\r\n"),
+            std::string::npos);
   EXPECT_FALSE(fs::exists(kScorecardFileName));
 }
 
@@ -142,6 +147,8 @@ TEST_F(GameEnd, EndNamesOnlyTheFilesThatWereWritten) {
   } cases[] = {
       {kScorecardFileName, "  Transcript: BDVXHIST12-06-2026.txt", "  Cannot write BDVXSCORES.TXT"},
       {kTranscript, "", "  Cannot write BDVXHIST12-06-2026.TXT"},
+      {kPgn, "  Transcript: BDVXHIST12-06-2026.txt, BDVXSCORES.TXT",
+       "  Cannot write BDVXHIST12-06-2026.PGN"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.blocked);
@@ -154,6 +161,36 @@ TEST_F(GameEnd, EndNamesOnlyTheFilesThatWereWritten) {
     EXPECT_EQ(fresh.textAt(23, 1, 54), Row(c.row23).substr(0, 54));
     EXPECT_EQ(fresh.rowText(24).substr(0, 40), Row(c.row24).substr(0, 40));
     EXPECT_EQ(fresh.textAt(21, 1, 16), "  YOU must be a ");  // the rating is shown all the same
+  }
+}
+
+// The PGN of the endings the move execution makes: the moves that stood,
+// how the game ended, the result.
+TEST_F(GameEnd, PgnClosesWithHowTheGameEndedAndTheResult) {
+  const struct {
+    int movePiece;
+    std::string reason;
+    std::vector<std::string> moves;
+    std::string result;
+    std::string movetext;
+  } cases[] = {
+      {kRook, kReasonCheckmate, {"Ra8#"}, "1-0", "1. Ra8# {White checkmates} 1-0"},
+      // Taking a king cannot be written: the moves stop before it.
+      {-kQueen, kReasonCheckmate, {"e4"}, "0-1", "1. e4 {Black takes the White king} 0-1"},
+      {-kKnight, kReasonDraw, {"Nf3", "Nf6", "Ng1", "Ng8", "Nf3"}, "1/2-1/2",
+       "1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 {Draw by repetition} 1/2-1/2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.movetext);
+    Finish(c.movePiece, c.reason, 3, 1, 2);
+    g.PgnMoves = c.moves;
+    con.queueLine("");
+    EndGame(g, con);
+    const std::string pgn = test::ReadFile(kPgn);
+    EXPECT_NE(pgn.find("[Result \"" + c.result + "\"]\r\n[Termination \"normal\"]\r\n\r\n" +
+                       c.movetext + "\r\n\r\n"),
+              std::string::npos)
+        << pgn;
   }
 }
 

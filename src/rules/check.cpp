@@ -6,10 +6,6 @@
 namespace bdvx {
 namespace {
 
-// The rook's new column after castling toward toCol.
-constexpr int CastlingRookColumn(int toCol) { return toCol == 3 ? 4 : 6; }
-constexpr int CastlingRookCorner(int toCol) { return toCol == 3 ? 1 : 8; }
-
 // The parts of a move beyond its own piece that the board does not show yet
 // (the en-passant victim still standing; in the silent mode the castling rook
 // in its corner and a promoting pawn still a pawn), put on the board for the
@@ -29,7 +25,7 @@ class MoveCompletion {
     if (castling) {
       rookRow_ = fromRow;
       rookCorner_ = CastlingRookCorner(toCol);
-      rookCol_ = CastlingRookColumn(toCol);
+      rookCol_ = CastlingRookBeside(toCol);
       rookBeside_ = board_(rookRow_, rookCol_);
       board_(rookRow_, rookCol_) = board_(rookRow_, rookCorner_);
       board_(rookRow_, rookCorner_) = kEmpty;
@@ -144,7 +140,7 @@ AfterMove AfterMoveCheck(Board& board, const PawnJumpRecord& pawnJump, CheckTabl
                                   ruleResult == kRulePromotion, mode);
   // The own king may not stand attacked, and a castling king may not start
   // from or cross an attacked square.
-  const int rookCol = CastlingRookColumn(toCol);
+  const int rookCol = CastlingRookBeside(toCol);
   if (KingInCheck(board, side) ||
       (castling && (SquareAttacked(board, piece, fromRow, fromCol) ||
                     SquareAttacked(board, piece, fromRow, rookCol)))) {

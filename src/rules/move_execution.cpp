@@ -56,17 +56,15 @@ void AnnounceCapture(GameState& g, MoveReporter& reporter) {
 
 // The castling rook jumps over the king to the square beside it, or goes
 // back to its corner when the castling is taken back.
+void MoveRook(Board& board, int row, int fromCol, int toCol) {
+  board(row, toCol) = board(row, fromCol);
+  board(row, fromCol) = kEmpty;
+}
 void MoveCastlingRook(Board& board, int row, int kingToCol) {
-  const int corner = kingToCol == 3 ? 1 : 8;
-  const int beside = kingToCol == 3 ? 4 : 6;
-  board(row, beside) = board(row, corner);
-  board(row, corner) = kEmpty;
+  MoveRook(board, row, CastlingRookCorner(kingToCol), CastlingRookBeside(kingToCol));
 }
 void PutCastlingRookBack(Board& board, int row, int kingToCol) {
-  const int corner = kingToCol == 3 ? 1 : 8;
-  const int beside = kingToCol == 3 ? 4 : 6;
-  board(row, corner) = board(row, beside);
-  board(row, beside) = kEmpty;
+  MoveRook(board, row, CastlingRookBeside(kingToCol), CastlingRookCorner(kingToCol));
 }
 
 // The move's MoveRuleResult for the squares being executed, as the rules

@@ -22,6 +22,11 @@ constexpr int kCaptureNone = 0;
 constexpr int kCaptureDiagonal = 1;  // an enemy or the en-passant square is there
 constexpr int kCapturePawnJump = 2;  // the pawn made its two-square first step
 
+// The castling rook of a king jumping to kingToCol: the corner it starts in
+// and the column beside the king it goes to.
+constexpr int CastlingRookCorner(int kingToCol) { return kingToCol == 3 ? 1 : 8; }
+constexpr int CastlingRookBeside(int kingToCol) { return kingToCol == 3 ? 4 : 6; }
+
 constexpr int kAttackMode = 1;  // TestPathClear: only ask whether it attacks
 constexpr int kMoveMode = 0;
 

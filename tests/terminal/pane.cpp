@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -26,27 +25,17 @@ bool Poll(const std::function<bool()>& done) {
   return true;
 }
 
-// Applies one SGR sequence's parameters ("34", "38;5;12", "0" ...) to the pen.
+// Applies one SGR sequence's parameters ("34", "1", "0" ...) to the pen:
+// tmux writes the 16 colours as 30-37, 90-97 and 40-47, 100-107.
 void ApplySgr(const std::string& params, Cell& pen) {
-  std::vector<int> codes;
   std::stringstream in(params);
-  for (std::string part; std::getline(in, part, ';');) codes.push_back(std::atoi(part.c_str()));
-  if (codes.empty()) codes.push_back(0);
-  for (std::size_t i = 0; i < codes.size(); ++i) {
-    const int code = codes[i];
+  for (std::string part; std::getline(in, part, ';');) {
+    const int code = std::atoi(part.c_str());
     if (code == 0) pen = Cell{};
-    if (code == 1) pen.bold = true;
-    if (code == 22) pen.bold = false;
-    if (code >= 30 && code <= 37) pen.fg = code - 30;
-    if (code >= 90 && code <= 97) pen.fg = code - 90 + 8;
-    if (code >= 40 && code <= 47) pen.bg = code - 40;
-    if (code >= 100 && code <= 107) pen.bg = code - 100 + 8;
-    if (code == 39) pen.fg = -1;
-    if (code == 49) pen.bg = -1;
-    if ((code == 38 || code == 48) && i + 2 < codes.size() && codes[i + 1] == 5) {
-      (code == 38 ? pen.fg : pen.bg) = codes[i + 2];
-      i += 2;
-    }
+    if (code == 1 || code == 22) pen.bold = code == 1;
+    if (code == 39 || code == 49) (code == 39 ? pen.fg : pen.bg) = -1;
+    if ((code >= 30 && code <= 37) || (code >= 40 && code <= 47)) (code < 40 ? pen.fg : pen.bg) = code % 10;
+    if ((code >= 90 && code <= 97) || code >= 100) (code < 100 ? pen.fg : pen.bg) = code % 10 + 8;
   }
 }
 
@@ -64,8 +53,6 @@ Pane::Pane(const std::string& term, int width, int height)
   tmux("new-session -d -x " + std::to_string(width) + " -y " + std::to_string(height) +
        " -s t -c '" + dir().string() + "' 'sh pane.sh'");
 }
-
-Pane::~Pane() { tmux("kill-server"); }
 
 std::string Pane::tmux(const std::string& args) { return test::RunCommand(server_ + args + " 2>&1"); }
 
@@ -159,8 +146,6 @@ int Pane::gamePid() {
   return std::atoi(test::RunCommand("pgrep -x -P " + shell.substr(0, shell.find('\n')) + " brandovex").c_str());
 }
 
-bool Pane::waitFinished() { return waitFor("FINISHED"); }
-
 std::string Pane::exitStatus() const {
   const std::string text = test::ReadFile(dir() / "status.txt");
   return text.substr(0, text.find('\n'));
@@ -182,22 +167,6 @@ double CpuSeconds(int pid) {
   for (int number = 3; number <= 15 && in >> field; ++number)
     if (number >= 14) ticks += std::atol(field.c_str());
   return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  return std::string(text, std::strftime(text, sizeof text, "%m-%d-%Y", &local));
-}
-
-std::vector<std::string> FileNames(const std::filesystem::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir))
-    names.push_back(entry.path().filename().string());
-  std::ranges::sort(names);
-  return names;
 }
 
 std::filesystem::path GameProgram() { return std::filesystem::path(BRANDOVEX_BINARY_DIR) / "brandovex"; }

@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <regex>
-#include <sstream>
 #include <thread>
 
 #include "pane.h"
@@ -20,25 +18,42 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Whether text fits the pattern, in which '*' stands for any characters.
+bool Fits(const std::string& text, const std::string& pattern) {
+  std::size_t t = 0, p = 0, star = std::string::npos, resume = 0;
+  while (t < text.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = t;
+    } else if (p < pattern.size() && pattern[p] == text[t]) {
+      ++p, ++t;
+    } else if (star != std::string::npos) {
+      p = star + 1;
+      t = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
 struct GameRun {
-  int status = -1;  // the exit status; -1 when it did not end within the time
-  std::string out;  // standard output (the pseudo-terminal's output, when on one)
+  int status = -1;  // -1 when the game did not end within the time
+  std::string out;  // standard output, the pseudo-terminal's output when on one
   std::string err;
   double idleCpu = -1;  // processor seconds spent waiting at the colour prompt
 };
 
-// Runs the game with the arguments (words apart by blanks) on a pseudo-terminal of
-// 80x24 with TERM=term, or with no terminal at all when term is "".
-// hangUp: the hang-up signal is ignored, and once the colour prompt shows
-// and a second has passed, the terminal's other side is closed.
-GameRun RunGame(const std::string& arguments, const std::string& term, bool hangUp) {
+// Runs the game with the arguments on a pseudo-terminal of 80x24 with
+// TERM=term, or on no terminal at all when term is "". hangUp: the hang-up
+// signal is ignored, and once the colour prompt has shown for a while, the
+// terminal's other side is closed.
+GameRun RunGame(std::vector<std::string> arguments, const std::string& term, bool hangUp) {
   test::TempWorkDir dir;
-  const std::string program = GameProgram().string();
-  std::vector<std::string> words;
-  std::stringstream in(arguments);
-  for (std::string word; in >> word;) words.push_back(word);
-  std::vector<char*> argv{const_cast<char*>("brandovex")};
-  for (std::string& word : words) argv.push_back(word.data());
+  std::string program = GameProgram().string();
+  std::vector<char*> argv{program.data()};
+  for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
   int terminal = -1;
   winsize size{24, 80, 0, 0};
@@ -55,36 +70,35 @@ GameRun RunGame(const std::string& arguments, const std::string& term, bool hang
     _exit(127);
   }
   GameRun run;
-  const auto readFor = [&](double seconds, const std::function<bool()>& done) {
+  // Takes what the game writes until done holds or the seconds have passed.
+  const auto readUntil = [&](double seconds, const std::function<bool()>& done) {
     const auto giveUp = Clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
+    char bytes[4096];
     while (!done() && Clock::now() < giveUp) {
       pollfd poller{terminal, POLLIN, 0};
-      char bytes[4096];
-      ssize_t count = 0;
-      if (terminal < 0 || poll(&poller, 1, 20) <= 0 || (count = read(terminal, bytes, sizeof bytes)) <= 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      else
-        run.out.append(bytes, static_cast<std::size_t>(count));
+      const ssize_t count = poll(&poller, 1, 20) > 0 ? read(terminal, bytes, sizeof bytes) : 0;
+      if (count > 0) run.out.append(bytes, static_cast<std::size_t>(count));
+      if (count <= 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   };
-  int status = 0;
-  const auto ended = [&] { return waitpid(pid, &status, WNOHANG) == pid; };
   if (hangUp) {
-    readFor(kWaitSeconds, [&] { return run.out.find("<-- Pick your color") != std::string::npos; });
+    readUntil(kWaitSeconds, [&] { return run.out.find("<-- Pick your color") != std::string::npos; });
     const double cpu = CpuSeconds(pid);
-    readFor(1.5, [] { return false; });  // the game waits for the pick meanwhile
+    readUntil(1.5, [] { return false; });  // the game waits for the pick meanwhile
     run.idleCpu = CpuSeconds(pid) - cpu;
     close(terminal);
     terminal = -1;
   }
-  readFor(5, ended);
-  if (terminal >= 0) close(terminal);
-  if (WIFEXITED(status) || WIFSIGNALED(status)) {
+  int status = 0;
+  bool ended = false;
+  readUntil(5, [&] { return ended = waitpid(pid, &status, WNOHANG) == pid; });
+  if (ended) {
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   } else {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
   }
+  if (terminal >= 0) close(terminal);
   if (term.empty()) run.out = test::ReadFile("out.txt");
   run.err = test::ReadFile("err.txt");
   return run;
@@ -96,32 +110,33 @@ TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
       "; run it with TERM set to a type that can place the cursor and show colours, e.g. "
       "TERM=xterm-256color\n";
   const struct {
-    std::string argument, term;
+    std::vector<std::string> arguments;
+    std::string term;
     bool hangUp;
     int status;
-    std::string out;  // a pattern of standard output
+    std::string out;  // standard output, '*' for any characters
     std::string err;
   } cases[] = {
-      {"--help", "", false, 0,
-       "usage: brandovex \\[--help \\| --version\\]\n\nChess for one player[\\s\\S]*brandovex\\(6\\)[\\s\\S]*", ""},
-      {"--version", "", false, 0, "brandovex [0-9]+\\.[0-9]+\\.[0-9]+\n", ""},
-      {"--colour", "", false, 2, "", "brandovex: unknown argument '--colour'\n" + usage},
-      {"--help --version", "", false, 2, "", "brandovex: too many arguments\n" + usage},
-      {"", "", false, 1, "", "brandovex: needs a terminal (run it in a terminal window)\n"},
-      {"", "dumb", false, 1, "",
+      {{"--help"}, "", false, 0,
+       usage + "\nChess for one player*The manual page brandovex(6)*", ""},
+      {{"--version"}, "", false, 0, "brandovex *.*.*\n", ""},
+      {{"--colour"}, "", false, 2, "", "brandovex: unknown argument '--colour'\n" + usage},
+      {{"--help", "--version"}, "", false, 2, "", "brandovex: too many arguments\n" + usage},
+      {{}, "", false, 1, "", "brandovex: needs a terminal (run it in a terminal window)\n"},
+      {{}, "dumb", false, 1, "",
        "brandovex: the terminal type \"dumb\" cannot place the cursor or show colours" + advice},
-      {"", "vt100", false, 1, "", "brandovex: the terminal type \"vt100\" cannot show colours" + advice},
-      {"", "no-such-terminal", false, 1, "",
+      {{}, "vt100", false, 1, "", "brandovex: the terminal type \"vt100\" cannot show colours" + advice},
+      {{}, "no-such-terminal", false, 1, "",
        "brandovex: the terminal type \"no-such-terminal\" is unknown" + advice},
       // The terminal closes while the game waits for a click and the hang-up
       // signal cannot end it: the game notices and ends by itself.
-      {"", "xterm-256color", true, 1, "[\\s\\S]*<-- Pick your color[\\s\\S]*", ""},
+      {{}, "xterm-256color", true, 1, "*<-- Pick your color*", ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.argument + " TERM=" + c.term);
-    const GameRun run = RunGame(c.argument, c.term, c.hangUp);
+    SCOPED_TRACE(testing::PrintToString(c.arguments) + " TERM=" + c.term);
+    const GameRun run = RunGame(c.arguments, c.term, c.hangUp);
     EXPECT_EQ(run.status, c.status);
-    EXPECT_TRUE(std::regex_match(run.out, std::regex(c.out))) << run.out;
+    EXPECT_TRUE(Fits(run.out, c.out)) << run.out;
     EXPECT_EQ(run.err, c.err);
     // Waiting for the player costs next to no processor time.
     if (c.hangUp) EXPECT_LT(run.idleCpu, 0.3);

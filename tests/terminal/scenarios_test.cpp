@@ -164,8 +164,8 @@ TEST(RealTerminal, KeyboardGameAsBlackPlayedToItsEnd) {
   ASSERT_TRUE(pane.waitRow(23, "  XY is invalid menu command")) << pane.screen();
   pane.send("bn 17 35\r");
   ASSERT_TRUE(pane.waitRow(23, "  ILLEGAL: A BN can NEVER move ( 1, 7) To ( 3, 5)")) << pane.screen();
-  // A typing slip taken back, a tab that types nothing, a line far longer
-  // than the screen is wide; HINT typed while the computer still answers.
+  // A typing slip taken back, then HINT typed while the computer still
+  // answers, with a tab that types nothing; a line longer than the screen.
   pane.send("bp 24 4x\x7f" "4\r" "h\tint\r");
   ASSERT_TRUE(pane.waitRow(20, "  Move: 2.")) << pane.screen();
   EXPECT_EQ(pane.row(2), " BLACK PAWN   At ( 2 4) Moved To ( 4 4)");

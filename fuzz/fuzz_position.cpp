@@ -7,10 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/piece_text.h"
-#include "engine_check.h"
-#include "fuzz_console.h"
-#include "game/console_reporter.h"
+#include "fuzz_support.h"
 #include "rules/attacks.h"
 #include "rules/check.h"
 #include "rules/piece_moves.h"
@@ -30,8 +27,8 @@ int SquareNumber(fuzz::ByteReader& in, bool wild) {
   return wild ? static_cast<std::int8_t>(in.byte()) : in.below(8) + 1;
 }
 
-// The position and everything around it, in the byte layout that
-// make_seeds.py writes: flags, rights, 64 squares, the check records, the
+// The position and everything around it, in the byte layout of the seeds in
+// corpus/fuzz_position: flags, rights, 64 squares, the check records, the
 // pawn-jump record and the capture counts.
 Position DecodePosition(fuzz::ByteReader& in) {
   Position p;
@@ -122,20 +119,6 @@ void ProbeCheckmate(Board& board, const PawnJumpRecord& pawnJump) {
   }
 }
 
-// After a move on a position the game could hold, its state is still sound.
-void RequireAfterMove(const Position& p, const GameState& g) {
-  if (p.onlyPieces && p.soundRecords) fuzz::RequireSoundState(g);
-}
-
-// The computer's choice executed as the turn loop does it.
-void ExecuteComputerMove(const Position& p, GameState g, Console& con) {
-  if (g.ComputerMove.piece == 0) return;  // the computer resigns
-  g.CapturedPiece = g.CaptureGain = g.CaptureFlag = 0;
-  SetMoveFields(g, g.ComputerMove);
-  MoveExecution(g, con);
-  RequireAfterMove(p, g);
-}
-
 // A player's entry with a decoded piece and typed digits 0..9, validated and,
 // when accepted, executed; a promotion is answered from the bytes.
 void ExecutePlayerMove(const Position& p, GameState g, VirtualConsole& con,
@@ -159,7 +142,7 @@ void ExecutePlayerMove(const Position& p, GameState g, VirtualConsole& con,
   } catch (const ScriptExhausted&) {
     FUZZ_REQUIRE(false, "the promotion asked past an accepted answer");
   }
-  RequireAfterMove(p, g);
+  if (p.soundRecords) fuzz::RequireSoundState(g);
 }
 
 }  // namespace
@@ -169,17 +152,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::ByteReader in(data, size);
   Position p = DecodePosition(in);
   GameState& g = p.g;
-  fuzz::FuzzConsole con;
-  if (p.onlyPieces && p.soundRecords) con.watch(&g);
+  fuzz::FuzzConsole con(1, p.onlyPieces && p.soundRecords ? &g : nullptr);
 
   ProbeRules(in, g.GameBoard, g.PawnJump);
   BuildParseBoard(g.GameBoard, g.ParseBoard);
   if (!p.onlyPieces) return 0;  // no game can hold the rest
 
   ProbeCheckmate(g.GameBoard, g.PawnJump);
-  fuzz::ChooseAndCheck(con, g, g.ComputerSide, 1, 0);
-  fuzz::ChooseAndCheck(con, g, g.ComputerSide, 1, 9999);
-  ExecuteComputerMove(p, g, con);
+  // The computer's choice at one ply and with the reply search, then the
+  // choice executed (on a copy) and a player's entry.
+  const std::string broken = fuzz::ChooseFor(con, g, g.ComputerSide, 0);
+  FUZZ_REQUIRE(broken.empty(), broken);
+  GameState played = g;
+  fuzz::PlayChoice(con, played, g.ComputerSide, 9999);
+  if (p.soundRecords) fuzz::RequireSoundState(played);
   ExecutePlayerMove(p, g, con, in);
   return 0;
 }

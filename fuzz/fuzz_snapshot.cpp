@@ -1,17 +1,15 @@
 // The bytes are a snapshot file BDVXSNAP.TXT: the reader alone, then the
 // LOAD command of what the reader accepts (a board with both kings), and the
-// game played on from the loaded position: a move of each side chosen by the
-// engine, the status line, and the game's end with its scorecard line.
+// game played on from the loaded position through the turn loop's stages: the
+// player's move (the computer player's choice for that side, typed), the
+// computer's answer, the next prompt, and the game's end with its scorecard.
 #include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
 
-#include "core/piece_text.h"
-#include "engine_check.h"
-#include "fuzz_console.h"
+#include "fuzz_support.h"
 #include "game/command_actions.h"
-#include "game/console_reporter.h"
 #include "game/game_end.h"
 #include "game/turn_loop.h"
 #include "records/snapshot.h"
@@ -40,37 +38,27 @@ bool SameSnapshotFields(const GameState& a, const GameState& b) {
          a.PlayerCaptureCount == b.PlayerCaptureCount;
 }
 
-// The player's move as the engine would choose it for the player's side,
-// typed as a move text through the entry interpreter, then executed.
-Step PlayerMove(VirtualConsole& con, GameState& g) {
-  MoveRecord computerMove = g.ComputerMove, hintMove = g.HintMove;
-  fuzz::ChooseAndCheck(con, g, -g.ComputerSide, g.MoveNumber, 2);
-  const MoveRecord move = g.ComputerMove;
-  g.ComputerMove = computerMove;
-  g.HintMove = hintMove;
-  if (move.piece == 0) return Step::PlayerPrompt;
-  std::string text;
-  PieceTextOfCode(move.piece, text);
-  g.InputLine = text + " " + std::to_string(move.fromRow) + std::to_string(move.fromCol) + " " +
-                std::to_string(move.toRow) + std::to_string(move.toCol);
-  con.queueLine("Q ");  // a promotion's answer
-  g.EndReason = kReasonCheckmate;
-  g.CaptureFlag = 0;
-  const Step step = InterpretEntry(g, con);
-  return step == Step::MoveExecution ? MoveExecution(g, con) : step;
-}
-
-// The game from the loaded position: the player's move, the computer's
-// answer through the turn loop, the next status line, and the game's end
-// with the loaded counters in the end line and the scorecard.
-void PlayOn(VirtualConsole& con, GameState& g) {
-  Step step = PlayerMove(con, g);
-  fuzz::RequireSoundState(g);
-  if (step == Step::TurnTop) {
-    step = TurnTop(g, con);
-    if (step == Step::MoveExecution) step = MoveExecution(g, con);
+void PlayOn(fuzz::FuzzConsole& con, GameState& g) {
+  Step step = Step::TurnTop;
+  for (int prompts = 0; step != Step::ExitProgram && step != Step::EndGame;) {
+    if (step == Step::TurnTop) {
+      step = TurnTop(g, con);
+    } else if (step == Step::MoveExecution) {
+      step = MoveExecution(g, con);
+    } else if (step == Step::PlayerPrompt) {
+      if (++prompts == 2) break;
+      const MoveRecord computerMove = g.ComputerMove, hintMove = g.HintMove;
+      const std::string broken = fuzz::ChooseFor(con, g, -g.ComputerSide, 2);
+      FUZZ_REQUIRE(broken.empty(), broken);
+      con.queueLine(g.ComputerMove.piece == 0 ? "USCF" : fuzz::MoveText(g.ComputerMove));
+      con.queueLine("Q ");  // a promotion's answer
+      g.ComputerMove = computerMove;
+      g.HintMove = hintMove;
+      step = PlayerPrompt(g, con);
+    } else {
+      FUZZ_REQUIRE(false, "a typed move led out of the game");
+    }
     fuzz::RequireSoundState(g);
-    if (step == Step::TurnTop) step = TurnTop(g, con);
   }
   con.queueLine("");  // Enter at the end
   FUZZ_REQUIRE(EndGame(g, con) == Step::ExitProgram, "EndGame did not end the program");
@@ -81,8 +69,6 @@ void PlayOn(VirtualConsole& con, GameState& g) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FreshScratchDir();
   WriteSnapshotFile(data, size);
-
-  fuzz::FuzzConsole con;
   GameState before;
   InitProgramTables(before);
   before.GameBoard = before.InitialBoard;
@@ -91,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The reader alone: a refusal changes nothing, and what it accepts
   // survives a save and a second load unchanged.
   GameState g = before;
-  const LoadResult result = LoadSnapshot(g).result;
-  if (result != LoadResult::Loaded) {
+  if (LoadSnapshot(g).result != LoadResult::Loaded) {
     FUZZ_REQUIRE(SameSnapshotFields(g, before), "a refused snapshot changed the game");
     FUZZ_REQUIRE(g.GameBoard == before.GameBoard, "a refused snapshot changed the board");
     return 0;
@@ -106,10 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The LOAD command as the player gives it: the game goes on from the file.
   WriteSnapshotFile(data, size);  // the save above replaced it
   g = before;
-  con.watch(&g);
-  const std::optional<Step> next = LoadCommand(g, con);
-  FUZZ_REQUIRE(!next.has_value(), "LOAD left the game");
-  FUZZ_REQUIRE(fuzz::BoardHoldsOnlyPieces(g.GameBoard), "a loaded board holds a non-piece");
+  fuzz::FuzzConsole con(1, &g);
+  FUZZ_REQUIRE(!LoadCommand(g, con).has_value(), "LOAD left the game");
   FUZZ_REQUIRE(FindKings(g.GameBoard).both(), "LOAD went on without both kings");
   PlayOn(con, g);
   return 0;

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz_console.h"
 #include "fuzz_support.h"
 #include "game/turn_loop.h"
 
@@ -94,12 +93,10 @@ void QueueScript(VirtualConsole& con, fuzz::ByteReader& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FreshScratchDir();
   fuzz::ByteReader in(data, size);
-  fuzz::FuzzConsole con(in.byte());
-  QueueScript(con, in);
-
   GameState g;
   InitProgramTables(g);
-  con.watch(&g);
+  fuzz::FuzzConsole con(in.byte(), &g);
+  QueueScript(con, in);
   try {
     const int status = RunGame(g, con);
     FUZZ_REQUIRE(status == 0, "the game ended with a status other than 0");

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs the whole test suite through ctest, then
-# the short fuzz runs.
+# Installs what is missing, builds the game, its tests and its fuzz targets in
+# one clang build with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build/asan), runs the whole test suite through ctest, then the short fuzz
+# runs on the targets just built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
-# Optimised, with debug information and with the game's internal assertions on.
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRANDOVEX_SANITIZE=ON \
-  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g"
+./scripts/fuzz.sh configure
 cmake --build build/asan
-cd build/asan
-ctest --output-on-failure -j2 --timeout 900
-
-# The short fuzz runs: each libFuzzer target for 45 seconds, built with clang.
-cd ../..
+(cd build/asan && ctest --output-on-failure -j2 --timeout 600)
 ./scripts/fuzz.sh short

@@ -2,11 +2,13 @@
 // clicks and typed lines, a fake clock that sleep advances, a fixed date and
 // time, a seeded random source and a record of every sound. A scripted click
 // can also be made to come early, before the game waits for it, where the
-// real console keeps or drops it.
+// real console keeps or drops it. The screen can be rendered as text, and
+// kept as the player saw it at every moment the game waited for input.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -66,6 +68,9 @@ class VirtualConsole : public Console {
   // mask bit 0 left, bit 1 right: only a left press without right counts.
   void queueButton(int row, int col, int mask, Arrival arrival = Arrival::Waiting);
   void queueLine(const std::string& text);
+  // Runs when the game, waiting for input, comes to it in the script: the
+  // player's clock moving on, a file changed meanwhile, and the like.
+  void queueAction(std::function<void()> action);
   void queueRandom(double value) { forcedRandom_.push_back(value); }
   std::size_t pendingInput() const { return input_.size(); }
   void advanceClock(double seconds) { now_ += seconds; }
@@ -73,6 +78,29 @@ class VirtualConsole : public Console {
   void setTime(const std::string& time) { time_ = time; }
   // When true (the default) a cue file counts as missing unless it exists.
   void setSoundFilesExist(bool exist) { soundFilesExist_ = exist; }
+
+  // The screen as text: per row its 80 characters without the trailing
+  // blanks, then a line of its colours as runs of a foreground and a
+  // background hex digit with their length ("1b*80": the whole row blue on
+  // light cyan). 48 lines, each ended by a line feed.
+  std::string render() const;
+
+  // A screen the game showed, kept when it began to wait for input (what:
+  // "click", "entry" or "line") or, when asked, at a plain delay ("sleep").
+  struct Moment {
+    std::string what;
+    std::string screen;  // render()
+    int cursorRow = 1;
+    int cursorCol = 1;
+    double time = 0;
+    int randomDraws = 0;
+    std::size_t sounds = 0;  // sounds() played before it
+  };
+  void keepMoments(bool atWaits, bool atSleeps) {
+    keepAtWaits_ = atWaits;
+    keepAtSleeps_ = atSleeps;
+  }
+  const std::vector<Moment>& moments() const { return moments_; }
 
   // Inspection
   const ScreenBuffer& screen() const { return screen_; }
@@ -90,9 +118,14 @@ class VirtualConsole : public Console {
     Entry entry;
     int mask = 1;
     Arrival arrival = Arrival::Waiting;
+    std::function<void()> action;  // when set, no entry: runs when reached
   };
 
   void passDelay(int milliseconds, bool keepClicks);
+  void keepMoment(const char* what);
+  // The next scripted item after the actions before it have run; throws
+  // ScriptExhausted when there is none.
+  Scripted next();
 
   ScreenBuffer screen_;
   std::deque<Scripted> input_;
@@ -108,6 +141,9 @@ class VirtualConsole : public Console {
   int randomizeCount_ = 0;
   int randomDraws_ = 0;
   bool soundFilesExist_ = false;
+  bool keepAtWaits_ = false;
+  bool keepAtSleeps_ = false;
+  std::vector<Moment> moments_;
 };
 
 }  // namespace bdvx

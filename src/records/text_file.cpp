@@ -63,7 +63,10 @@ off_t FileSize(int fd) {
 
 }  // namespace
 
-bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines) {
+int FlushFileToDisk(int fd) { return ::fsync(fd); }
+
+bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
+                     FlushToDisk flush) {
   std::string content;
   for (const std::string& line : lines) {
     content += line;
@@ -76,7 +79,7 @@ bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>
   ::fchmod(fd, NewFileMode());  // best effort: some file systems keep their own modes
 
   off_t written = 0;
-  bool ok = WriteAll(fd, content, written) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, content, written) && flush(fd) == 0;
   if (::close(fd) != 0) ok = false;
   if (ok && std::rename(tempName.c_str(), fileName.c_str()) != 0) ok = false;
   if (!ok) {

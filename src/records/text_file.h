@@ -11,11 +11,17 @@ namespace bdvx {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// Flushes what was written to the open file fd to the disk: 0 when done,
+// as fsync answers. FlushFileToDisk is fsync itself.
+using FlushToDisk = int (*)(int fd);
+int FlushFileToDisk(int fd);
+
 // Writes the lines, each followed by CR LF, into a temporary file beside
-// fileName, flushes it to disk and renames it over fileName. Returns false
-// when any step fails; the earlier file is then untouched and no temporary
-// file is left behind.
-bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines);
+// fileName, flushes it to disk with flush and renames it over fileName.
+// Returns false when any step fails; the earlier file is then untouched and
+// no temporary file is left behind.
+bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
+                     FlushToDisk flush = FlushFileToDisk);
 
 // Appends the lines to fileName, each with CR LF and each in one write, so
 // that earlier lines are never rewritten. When the file does not exist yet it

@@ -139,7 +139,9 @@ TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
     EXPECT_TRUE(Fits(run.out, c.out)) << run.out;
     EXPECT_EQ(run.err, c.err);
     // Waiting for the player costs next to no processor time.
-    if (c.hangUp) EXPECT_LT(run.idleCpu, 0.3);
+    if (c.hangUp) {
+      EXPECT_LT(run.idleCpu, 0.3);
+    }
   }
 }
 

@@ -115,6 +115,8 @@ TEST(Notation, EachKindOfMoveAsChessProgramsWriteIt) {
        "BK 13 14"}, {"Kd1", "Kd8", "Kc1", "Kc8", "Kd1", "Kd8"}},
       {"other to-squares", kings, {"WK 85 84", "BK 15 14", "WK 84 85", "BK 14 15", "WK 85 86",
        "BK 15 16"}, {"Kd1", "Kd8", "Ke1", "Ke8", "Kf1", "Kf8"}},
+      {"White's third move elsewhere", kings + "WN 87 BN 12", {"WN 87 66", "BN 12 33",
+       "WN 66 87", "BN 33 12", "WN 87 68", "BN 12 33"}, {"Nf3", "Nc6", "Ng1", "Nb8", "Nh3", "Nc6"}},
   };
   for (const auto& c : cases) {
     const auto g = GameOn(c.board, c.moves[0][0]);

@@ -171,7 +171,8 @@ void WriteTone(const std::string& path, double seconds, std::uintmax_t paddedTo 
   out.write("data", 4);
   PutLittleEndian(out, samples * 2, 4);
   for (std::uint32_t i = 0; i < samples; ++i) {
-    PutLittleEndian(out, static_cast<std::uint16_t>(2000 * std::sin(i * 0.125)), 2);
+    const auto sample = static_cast<std::int16_t>(2000 * std::sin(i * 0.125));
+    PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
   }
   out.close();
   if (paddedTo > 0) fs::resize_file(path, paddedTo);

@@ -69,7 +69,7 @@ std::pair<std::string, std::string> LoadThenSave(bool load) {
 // that loaded nothing. A snapshot taken back must come out of SAVE as it
 // went into LOAD, but for the lines the case lists.
 TEST(Snapshots, LoadRefusesDamageAndTakesBackEveryField) {
-  const std::string base = ReadFile(DataDir() / "records/custom_boards/CHECKED.TXT");
+  const std::string base = ReadFile(DataDir() / "records/custom_boards/CHECKED.TXT.golden");
   std::string untouched;
   {
     TempWorkDir dir;

@@ -1,6 +1,7 @@
 // Scripted games played through RunGame on the virtual console, each
 // compared with the screens the player saw (tests/data/screens/<name>.txt)
-// and with every record file it left (tests/data/records/<name>/). The
+// and with every record file it left (tests/data/records/<name>/, each
+// file's golden twin named as the game names it, with ".golden"). The
 // scripts are tests/data/scenarios/<name>.txt, one input or action a line:
 //
 //   click R C        a left click at row R, column C while the game waits
@@ -146,7 +147,8 @@ void ExpectGolden(const std::string& got, const fs::path& golden) {
 }
 
 // Every regular file of the working directory, byte for byte with its
-// golden twin; a missing or an extra file fails.
+// golden twin (its name and ".golden", so that no golden file passes for a
+// record the game left behind); a missing or an extra file fails.
 void ExpectRecords(const fs::path& workDir, const fs::path& goldenDir) {
   std::set<std::string> written, golden;
   for (const fs::directory_entry& e : fs::directory_iterator(workDir)) {
@@ -155,12 +157,14 @@ void ExpectRecords(const fs::path& workDir, const fs::path& goldenDir) {
   if (Updating()) fs::remove_all(goldenDir);
   if (fs::is_directory(goldenDir)) {
     for (const fs::directory_entry& e : fs::directory_iterator(goldenDir)) {
-      golden.insert(e.path().filename().string());
+      golden.insert(e.path().stem().string());
     }
   }
   for (const std::string& name : written) {
     if (!Updating() && !golden.count(name)) ADD_FAILURE() << "extra record file " << name;
-    if (Updating() || golden.count(name)) ExpectGolden(ReadFile(workDir / name), goldenDir / name);
+    if (Updating() || golden.count(name)) {
+      ExpectGolden(ReadFile(workDir / name), goldenDir / (name + ".golden"));
+    }
   }
   for (const std::string& name : golden) {
     if (!written.count(name)) ADD_FAILURE() << "record file " << name << " was not written";

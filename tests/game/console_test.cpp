@@ -18,7 +18,7 @@
 #include "console/terminal_colors.h"
 #include "console/terminal_mouse.h"
 #include "console/typed_line.h"
-#include "game_support.h"
+#include "test_support.h"
 
 namespace bdvx::test {
 namespace {

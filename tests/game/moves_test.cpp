@@ -12,7 +12,7 @@
 #include "console/virtual_console.h"
 #include "game/console_reporter.h"
 #include "game/turn_loop.h"
-#include "game_support.h"
+#include "test_support.h"
 
 namespace bdvx::test {
 namespace {

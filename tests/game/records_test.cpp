@@ -8,12 +8,13 @@
 #include <cctype>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "console/virtual_console.h"
 #include "game/turn_loop.h"
-#include "game_support.h"
+#include "test_support.h"
 #include "core/piece_text.h"
 #include "records/scorecard.h"
 #include "records/snapshot.h"
@@ -85,10 +86,7 @@ TEST(Snapshots, LoadRefusesDamageAndTakesBackEveryField) {
     }
     SCOPED_TRACE(line);
     TempWorkDir dir;
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < base.size(); at = base.find("\r\n", at) + 2) {
-      lines.push_back(base.substr(at, base.find("\r\n", at) - at));
-    }
+    std::vector<std::string> lines = CrLfLines(base);
     std::string lineEnd = "\r\n", say, file;
     bool lastEnded = true, directory = false;
     std::vector<std::pair<int, std::string>> saved;

@@ -29,7 +29,6 @@
 
 #include "console/virtual_console.h"
 #include "game/turn_loop.h"
-#include "game_support.h"
 #include "test_support.h"
 
 namespace bdvx::test {

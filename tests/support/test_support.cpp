@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +82,41 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+std::vector<std::string> CrLfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; at < text.size(); at = end + 2) {
+    end = std::min(text.find("\r\n", at), text.size());
+    lines.push_back(text.substr(at, end - at));
+  }
+  return lines;
+}
+
+void ReplaceLine(const std::filesystem::path& file, int n, const std::string& text) {
+  std::vector<std::string> lines = CrLfLines(ReadFile(file));
+  if (lines.size() < static_cast<std::size_t>(n)) lines.resize(n);
+  lines[n - 1] = text;
+  std::ofstream out(file, std::ios::binary);
+  for (const std::string& line : lines) out << line << "\r\n";
+}
+
+std::filesystem::path DataDir() {
+  return std::filesystem::path(BRANDOVEX_SOURCE_DIR) / "tests/data";
+}
+
+std::pair<int, std::string> FirstDifference(const std::string& got, const std::string& want) {
+  if (got == want) return {0, ""};
+  std::istringstream gotLines(got), wantLines(want);
+  std::string g, w;
+  for (int number = 1;; ++number) {
+    if (!std::getline(gotLines, g)) g = "(end of file)";
+    if (!std::getline(wantLines, w)) w = "(end of file)";
+    if (g != w || g == "(end of file)") {
+      return {number, "line " + std::to_string(number) + "\n  got:      \"" + g +
+                          "\"\n  expected: \"" + w + "\""};
+    }
+  }
 }
 
 }  // namespace bdvx::test

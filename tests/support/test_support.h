@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/board.h"
 
@@ -37,6 +39,20 @@ class TempWorkDir {
 
 // The whole content of a file, bytes as they are.
 std::string ReadFile(const std::filesystem::path& path);
+
+// The lines of a text whose lines end in CR LF (the last one may lack it).
+std::vector<std::string> CrLfLines(const std::string& text);
+
+// Replaces line n (from 1) of a file of CR LF lines with text; a file
+// shorter than that gets empty lines up to it.
+void ReplaceLine(const std::filesystem::path& file, int n, const std::string& text);
+
+// The folder of the tests' data files, tests/data.
+std::filesystem::path DataDir();
+
+// Where got first differs from want: the line number (from 1, 0 when they
+// are the same) and both versions of that line.
+std::pair<int, std::string> FirstDifference(const std::string& got, const std::string& want);
 
 // Runs a shell command and returns what it wrote on standard output.
 std::string RunCommand(const std::string& command);

@@ -85,17 +85,6 @@ void PieceTextOfCode(int code, std::string& text) {
   if (code < 0 && code >= -10) text = BlackText(-code);
 }
 
-void ConvertPieceText(Board& board, SquareTextGrid& squareText, int mode,
-                      std::string& text, int& code, int side) {
-  switch (mode) {
-    case 1: SquareTextFromBoard(board, squareText); break;
-    case 2: code = PieceCodeFromText(text, side); break;
-    case 3: BoardFromSquareText(squareText, board); break;
-    case 4: PieceTextOfCode(code, text); break;
-    default: break;
-  }
-}
-
 void NamePiece(int code, std::string& colourName, std::string& pieceName) {
   colourName = code < 0 ? "BLACK " : "WHITE ";
   const int magnitude = Magnitude(code);

@@ -16,6 +16,7 @@ const std::string& LetterText(int magnitude);  // "P " ... "K ": input only
 // "::" for a light empty square (row + column odd), "  " for a dark one.
 const std::string& EmptySquareText(int row, int col);
 
+// The four modes of ConvertPieceText, one function each.
 // Mode 1: board to square texts.
 void SquareTextFromBoard(const Board& board, SquareTextGrid& squareText);
 // Mode 2: the code of a typed piece text, 99 when it names none. A side-less
@@ -26,10 +27,6 @@ int PieceCodeFromText(std::string& text, int computerSide);
 void BoardFromSquareText(const SquareTextGrid& squareText, Board& board);
 // Mode 4: the text of a code; code 0 leaves the text as it was.
 void PieceTextOfCode(int code, std::string& text);
-
-// The one routine of the four modes above, as the game's callers name it.
-void ConvertPieceText(Board& board, SquareTextGrid& squareText, int mode,
-                      std::string& text, int& code, int side);
 
 // Colour word "WHITE " / "BLACK " and piece word "PAWN  " ... "KING  ",
 // "ERROR " for magnitudes that name no piece; magnitude 0 or above 10 leaves

@@ -4,9 +4,8 @@
 #include "game/command_actions.h"
 #include "game/entry.h"
 #include "records/pgn.h"
-#include "rules/attacks.h"
 #include "rules/castling_rights.h"
-#include "rules/check.h"
+#include "rules/position_setup.h"
 
 namespace bdvx {
 
@@ -72,13 +71,7 @@ void EchoRows(Console& con, const SquareTextGrid& squareText) {
 // rook stand on their home squares.
 void DescribeNewBoard(GameState& g, int sideToMove) {
   g.PawnJump = PawnJumpRecord{};
-  int king = kKing * sideToMove;
-  int kingRow = 0;
-  int kingCol = 0;
-  FindPiece(g.GameBoard, king, kingRow, kingCol);
-  Checkers checkers;
-  if (king != kNoPiece) checkers = FindCheckers(g.GameBoard, kingRow, kingCol);
-  RecordCheckers(g.GameBoard, checkers, kingRow, kingCol, 0, 0, g.CheckState);
+  RecordChecksAgainst(g, sideToMove);
   SetCastlingRightsFromBoard(g);
 }
 

@@ -10,53 +10,6 @@ namespace {
 
 constexpr std::size_t kMovetextWidth = 80;
 
-// The FEN letter of a piece: upper case White, lower case Black.
-char FenLetter(PieceCode piece) {
-  const char* const letters = " P NBR   QK";  // indexed by the magnitude
-  const char letter = letters[Magnitude(piece)];
-  return piece > 0 ? letter : static_cast<char>(letter - 'A' + 'a');
-}
-
-// The board rank by rank from rank 8, which is row 1; runs of empty squares
-// as their number.
-std::string FenPlacement(const Board& board) {
-  std::string placement;
-  for (int row = 1; row <= 8; ++row) {
-    int empty = 0;
-    for (int col = 1; col <= 8; ++col) {
-      const PieceCode piece = board(row, col);
-      assert(piece == kEmpty || NamesPiece(piece));
-      if (!NamesPiece(piece)) {
-        ++empty;
-        continue;
-      }
-      if (empty > 0) placement += static_cast<char>('0' + empty);
-      empty = 0;
-      placement += FenLetter(piece);
-    }
-    if (empty > 0) placement += static_cast<char>('0' + empty);
-    if (row < 8) placement += '/';
-  }
-  return placement;
-}
-
-// A right counts when its king and rook still stand where castling needs
-// them: the game cannot castle otherwise, and readers refuse such a right.
-std::string FenCastling(const GameState& g) {
-  const Board& b = g.GameBoard;
-  std::string rights;
-  if (g.WhiteKingSideOK && b(8, 5) == kKing && b(8, 8) == kRook) rights += 'K';
-  if (g.WhiteQueenSideOK && b(8, 5) == kKing && b(8, 1) == kRook) rights += 'Q';
-  if (g.BlackKingSideOK && b(1, 5) == -kKing && b(1, 8) == -kRook) rights += 'k';
-  if (g.BlackQueenSideOK && b(1, 5) == -kKing && b(1, 1) == -kRook) rights += 'q';
-  return rights.empty() ? "-" : rights;
-}
-
-std::string FenEnPassant(const PawnJumpRecord& pawnJump) {
-  if (pawnJump.code == 0) return "-";
-  return {static_cast<char>('a' + pawnJump.col - 1), static_cast<char>('0' + 9 - pawnJump.row)};
-}
-
 // "yyyy.mm.dd" from the console's mm-dd-yyyy; unknown parts as "?".
 std::string PgnDate(const std::string& dateText) {
   if (dateText.size() != 10) return "????.??.??";
@@ -145,11 +98,6 @@ std::string PlayerName(const GameState& g, int side) {
 }  // namespace
 
 std::string PgnFileName(const std::string& date) { return "BDVXHIST" + date + ".PGN"; }
-
-std::string FenOf(const GameState& g, int sideToMove) {
-  return FenPlacement(g.GameBoard) + (sideToMove < 0 ? " b " : " w ") + FenCastling(g) + " " +
-         FenEnPassant(g.PawnJump) + " 0 1";
-}
 
 bool WritePgn(const std::string& date, const GameState& g) {
   const PgnEnding ending = EndingOf(g);

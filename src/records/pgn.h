@@ -5,18 +5,13 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "records/fen.h"
 
 namespace bdvx {
 
 // The file name of the day's PGN: for the date 12-05-2026 (mm-dd-yyyy)
 // BDVXHIST12-05-2026.PGN.
 std::string PgnFileName(const std::string& date);
-
-// The FEN of the position on GameBoard with sideToMove (its sign) to move:
-// the pieces, the side, the castling rights the game still holds for a king
-// and rook on their home squares, the en-passant square PawnJump remembers,
-// halfmove clock 0 and move number 1.
-std::string FenOf(const GameState& g, int sideToMove);
 
 // Writes the game of the date (mm-dd-yyyy) from PgnStartFen through PgnMoves in the working
 // directory, ended as EndReason says: a finished game with its result, a

@@ -1,5 +1,7 @@
 // brandovex: chess for one player against the computer in an 80x24 terminal.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,22 +28,24 @@ constexpr const char* kHelp =
     "The manual page brandovex(6) describes the screen, the mouse and the\n"
     "keyboard, the files and the voices.\n";
 
+// Prints text on standard output. When it cannot go out (a full disk, a
+// closed output), says so on standard error and answers status 1, so that no
+// failure passes for an answer.
+int PrintAnswer(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+  std::fprintf(stderr, "brandovex: cannot write to standard output: %s\n", std::strerror(errno));
+  return 1;
+}
+
 // Answers the command line without touching the terminal: --help and
-// --version print on standard output (status 0); anything else is a mistake
-// that gets the usage on standard error (status 2).
+// --version print on standard output (status 0, or 1 when that fails);
+// anything else is a mistake that gets the usage on standard error (status 2).
 int AnswerArguments(int argc, char** argv) {
   const std::string_view argument = argv[1];
   const bool help = argument == "--help";
   const bool version = argument == "--version";
-  if (argc == 2 && help) {
-    std::fputs(kUsage, stdout);
-    std::fputs(kHelp, stdout);
-    return 0;
-  }
-  if (argc == 2 && version) {
-    std::fputs("brandovex " BRANDOVEX_VERSION "\n", stdout);
-    return 0;
-  }
+  if (argc == 2 && help) return PrintAnswer(std::string(kUsage) + kHelp);
+  if (argc == 2 && version) return PrintAnswer("brandovex " BRANDOVEX_VERSION "\n");
   if (help || version)
     std::fputs("brandovex: too many arguments\n", stderr);
   else

@@ -9,13 +9,10 @@
 #include <atomic>
 #include <cassert>
 #include <chrono>
-#include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <thread>
 
+#include "console/cue_wave.h"
 #include "console/sound_player.h"
 
 namespace bdvx {
@@ -28,11 +25,6 @@ constexpr int kChannel = 0;
 constexpr int kWaitStepMs = 20;
 // Never wait longer than this beyond a cue's own length, whatever the device.
 constexpr auto kWaitSlack = std::chrono::seconds(2);
-// A cue is a short spoken word: a larger file is never loaded and a longer
-// sound never played (the bell stands in, as for a missing cue), so that no
-// file in a voice folder can fill the memory or hold the game up for long.
-constexpr std::uintmax_t kMaxCueBytes = 8u * 1024u * 1024u;
-constexpr double kMaxCueSeconds = 15.0;
 
 // Set by the mixer (from its audio thread, or inside Mix_HaltChannel) when the
 // channel's cue has ended or been stopped.
@@ -42,51 +34,6 @@ std::atomic<bool> gPlayerExists{false};
 void OnChannelFinished(int /*channel*/) { gChannelFinished = true; }
 
 void DiscardSdlLog(void*, int, SDL_LogPriority, const char*) {}
-
-std::uint32_t LittleEndian32(const char* bytes) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
-  return value;
-}
-
-// The playing time of a RIFF WAVE file from its header: the sound bytes
-// present over the bytes per second of its format chunk. Nothing when the
-// file is no WAV file or its header does not tell.
-std::optional<double> WavSeconds(const std::string& path, std::uintmax_t fileSize) {
-  std::ifstream in(path, std::ios::binary);
-  char chunk[16];
-  if (!in.read(chunk, 12) || std::memcmp(chunk, "RIFF", 4) != 0 ||
-      std::memcmp(chunk + 8, "WAVE", 4) != 0) {
-    return std::nullopt;
-  }
-  std::uint32_t bytesPerSecond = 0;
-  while (in.read(chunk, 8)) {
-    const std::uint32_t size = LittleEndian32(chunk + 4);
-    if (std::memcmp(chunk, "data", 4) == 0) {
-      if (bytesPerSecond == 0) return std::nullopt;
-      const auto at = static_cast<std::uintmax_t>(static_cast<std::streamoff>(in.tellg()));
-      const std::uintmax_t present = std::min<std::uintmax_t>(size, fileSize - std::min(at, fileSize));
-      return static_cast<double>(present) / bytesPerSecond;
-    }
-    // Chunks are padded to an even size.
-    std::streamoff skip = static_cast<std::streamoff>(size) + (size & 1);
-    if (std::memcmp(chunk, "fmt ", 4) == 0 && size >= 16) {
-      if (!in.read(chunk, 16)) return std::nullopt;
-      bytesPerSecond = LittleEndian32(chunk + 8);
-      skip -= 16;
-    }
-    in.seekg(skip, std::ios::cur);
-  }
-  return std::nullopt;
-}
-
-// Whether the file at path is small and short enough to be a cue.
-bool CueSizeAllowed(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxCueBytes) return false;
-  return WavSeconds(path, size).value_or(0.0) <= kMaxCueSeconds;
-}
 
 // Sends this process's stderr to /dev/null for its lifetime, so that the
 // audio libraries' complaints about a missing device do not land on the
@@ -194,18 +141,16 @@ void SdlSoundPlayer::waitForEnd() {
 }
 
 bool SdlSoundPlayer::play(const std::string& path, bool wait) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  if (!CueSizeAllowed(path)) return false;
+  std::optional<CueWave> wave = ReadCueWave(path);
+  if (!wave) return false;
   if (!openDevice()) return false;
   stop();
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  // The mixer decodes the checked copy in memory, never the file, which
+  // may have changed meanwhile.
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(
+      SDL_RWFromConstMem(wave->bytes.data(), static_cast<int>(wave->bytes.size())), 1);
+  wave.reset();
   if (chunk == nullptr) return false;
-  // A sound whose header did not tell its length is measured once decoded.
-  if (lengthOf(*chunk) > std::chrono::duration<double>(kMaxCueSeconds)) {
-    Mix_FreeChunk(chunk);
-    return false;
-  }
   gChannelFinished = false;
   if (Mix_PlayChannel(kChannel, chunk, 0) < 0) {
     gChannelFinished = true;

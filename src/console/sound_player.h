@@ -19,8 +19,9 @@ class SoundPlayer {
 
   // Stops any cue still playing and starts the WAV file at path; with wait
   // the call returns once the sound has ended. False (at once, without
-  // waiting) when the file is missing or unreadable, larger than 8 MB or
-  // longer than 15 seconds, or there is no sound device.
+  // waiting or decoding anything) when the file is missing or unreadable, no
+  // RIFF WAVE file of a format the game plays, larger than 8 MB or longer
+  // than 15 seconds (cue_wave.h), or there is no sound device.
   virtual bool play(const std::string& path, bool wait) = 0;
 
   // True while a cue is still sounding.
@@ -30,8 +31,8 @@ class SoundPlayer {
   virtual void setPause(Pause pause) = 0;
 };
 
-// The player on SDL_mixer. SDL's audio starts at the first cue that names an
-// existing file; when no device can be opened, the failure is remembered and
+// The player on SDL_mixer. SDL's audio starts at the first cue that can be
+// played; when no device can be opened, the failure is remembered and
 // every later cue reports false at once.
 std::unique_ptr<SoundPlayer> MakeSdlSoundPlayer();
 

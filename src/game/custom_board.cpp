@@ -31,12 +31,17 @@ void ReadRows(Console& con, SquareTextGrid& squareText) {
     con.print(" ROW ");
     con.printNumber(row);
     con.print(" : ");
-    std::string line;
-    do {
-      // "? " at column 10 puts the typing under the template at column 12.
+    // "? " at column 10 puts the typing under the template at column 12.
+    con.locate(row + 6, 10);
+    std::string line = ReadKeyLine(con);
+    while (line.size() != kRowLineLength) {
+      // The refused row goes from the screen, so that no character of it
+      // stands beside the row typed next.
+      con.locate(row + 6, 10);
+      con.print(std::string(kScreenCols - 10, ' '));
       con.locate(row + 6, 10);
       line = ReadKeyLine(con);
-    } while (line.size() != kRowLineLength);
+    }
     for (int c = 1; c <= 8; ++c) {
       squareText(row, c) = line.substr(static_cast<std::size_t>(2 * c - 2), 2);
     }

@@ -5,6 +5,7 @@
 #include "game/commands.h"
 #include "game/console_reporter.h"
 #include "game/entry.h"
+#include "game/record_files.h"
 #include "game/turn_loop.h"
 
 namespace bdvx {
@@ -57,10 +58,11 @@ Step InterpretEntry(GameState& g, Console& con) {
   g.Code2 = line.substr(0, 2);
   for (char& ch : g.Code2) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
 
-  // The rest of the echo row and the reply row are cleared.
-  const std::string blanks(62, ' ');
-  con.printLine(blanks);
-  con.printLine(blanks);
+  // The rest of the echo row and the reply row are cleared, the reply row as
+  // wide as the longest message it holds, so that no tail of one stands
+  // beside the next.
+  con.printLine(std::string(62, ' '));
+  con.printLine(std::string(kRecordMessageWidth, ' '));
 
   g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
 

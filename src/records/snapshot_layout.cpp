@@ -251,6 +251,12 @@ std::string ReadSnapshotFields(const std::vector<std::string>& lines, SnapshotFi
   if (f.LastMoverSide == 0) in.fail(kLastMoverLine);
   f.LastMoverSide = f.LastMoverSide < 0 ? kBlack : kWhite;
   f.ComputerSide = in.side(kComputerSideLine);
+  // The computer plays the colour the player does not: a snapshot that gives
+  // both the same colour would have the player move for both.
+  if ((f.PlayerLetter == "W" && f.ComputerSide == kWhite) ||
+      (f.PlayerLetter == "B" && f.ComputerSide == kBlack)) {
+    in.fail(kComputerSideLine);
+  }
   f.MoveNumber = in.number(kMoveNumberLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);
   f.Points = in.number(kPointsLine, -kSnapshotNumberLimit, kSnapshotNumberLimit);
   f.BlackQueenSideOK = in.number(kBlackQueenSideLine, 0, 1);

@@ -7,7 +7,8 @@
 //            a record in force names the piece on its square and the other
 //            side's king on the king square
 //   76       PlayerLetter "W" or "B"
-//   77, 78   LastMoverSide, ComputerSide (-1 or 1)
+//   77, 78   LastMoverSide, ComputerSide (-1 or 1; the computer's is the
+//            colour the player's letter does not name)
 //   79, 80   MoveNumber, Points
 //   81..84   BlackQueenSideOK, WhiteQueenSideOK, BlackKingSideOK, WhiteKingSideOK
 //   85, 86   ComputerCaptureCount, PlayerCaptureCount (0..15)

@@ -28,10 +28,14 @@ bool WriteAll(int fd, std::string_view text, off_t& written) {
   return true;
 }
 
-bool WriteLine(int fd, const std::string& line, off_t& written) {
-  std::string text = line;
-  text += kLineEnd;
-  return WriteAll(fd, text, written);
+// The lines, each followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += kLineEnd;
+  }
+  return text;
 }
 
 // The permissions a new file gets from the player's umask, as a plain
@@ -67,12 +71,7 @@ int FlushFileToDisk(int fd) { return ::fsync(fd); }
 
 bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
                      FlushToDisk flush) {
-  std::string content;
-  for (const std::string& line : lines) {
-    content += line;
-    content += kLineEnd;
-  }
-
+  const std::string content = JoinLines(lines);
   std::string tempName = fileName + ".new-XXXXXX";
   const int fd = ::mkstemp(tempName.data());
   if (fd < 0) return false;
@@ -93,29 +92,31 @@ bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>
 bool AppendTextLines(const std::string& fileName, const std::vector<std::string>& headerLines,
                      const std::vector<std::string>& lines) {
   // O_NONBLOCK keeps a FIFO in the way from hanging the game; a regular file
-  // ignores it.
-  const int flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  // ignores it. O_NOFOLLOW refuses a symbolic link in the file's place, and a
+  // file with a second name is refused below: the lines would land in a file
+  // that may lie outside the working directory.
+  const int flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
   int fd = ::open(fileName.c_str(), flags | O_CREAT | O_EXCL, 0666);
   const bool created = fd >= 0;
   if (!created && errno == EEXIST) fd = ::open(fileName.c_str(), flags);
   if (fd < 0) return false;
-  if (!IsRegularFile(fd)) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
     ::close(fd);
     return false;
   }
 
-  const off_t sizeBefore = FileSize(fd);
+  // Everything goes out in one write, the header too when the file is still
+  // empty (also one left empty by a game that stopped right after creating
+  // it), so a crash leaves whole lines only.
+  const off_t sizeBefore = info.st_size;
+  const std::string text = (sizeBefore == 0 ? JoinLines(headerLines) : "") + JoinLines(lines);
   off_t written = 0;
-  bool ok = sizeBefore >= 0;
-  if (created) {
-    for (const std::string& line : headerLines) ok = ok && WriteLine(fd, line, written);
-  }
-  for (const std::string& line : lines) ok = ok && WriteLine(fd, line, written);
-  if (ok && ::fsync(fd) != 0) ok = false;
+  bool ok = WriteAll(fd, text, written) && ::fsync(fd) == 0;
 
   // A line cut off by a full disk is taken back, unless someone else has
   // appended meanwhile, so the file keeps whole lines only.
-  if (!ok && written > 0 && sizeBefore >= 0 && FileSize(fd) == sizeBefore + written) {
+  if (!ok && written > 0 && FileSize(fd) == sizeBefore + written) {
     if (::ftruncate(fd, sizeBefore) != 0) {
       // Nothing more can be done; the earlier lines are still whole.
     }

@@ -1,5 +1,5 @@
 // Plain text record files of the working directory: whole files replaced
-// safely, lines appended one write at a time, and lines read back with
+// safely, lines appended in one write, and lines read back with
 // either CR LF or LF ends.
 #pragma once
 
@@ -23,10 +23,12 @@ int FlushFileToDisk(int fd);
 bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
                      FlushToDisk flush = FlushFileToDisk);
 
-// Appends the lines to fileName, each with CR LF and each in one write, so
-// that earlier lines are never rewritten. When the file does not exist yet it
-// is created and headerLines go first. Returns false when a line could not be
-// written in full.
+// Appends the lines to fileName, each with CR LF, all in one write, so that
+// earlier lines are never rewritten. When the file does not exist yet or is
+// empty, headerLines go first. Returns false when the lines could not be
+// written in full (none of them is left), or when fileName is no regular
+// file, a symbolic link, or a file that has another name too: nothing is
+// ever written through a link into a file elsewhere.
 bool AppendTextLines(const std::string& fileName, const std::vector<std::string>& headerLines,
                      const std::vector<std::string>& lines);
 

@@ -2,6 +2,7 @@
 // screen grid, the typed line's echo, the terminal's colours and clicks,
 // where a cue is found and how the sound player plays it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <cmath>
@@ -152,7 +153,7 @@ TEST(Sound, CueFilesAreFoundWorkingDirectoryFirst) {
   }
 }
 
-void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) {
+void PutLittleEndian(std::ostream& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
@@ -178,6 +179,20 @@ void WriteTone(const std::string& path, double seconds, std::uintmax_t paddedTo 
   if (paddedTo > 0) fs::resize_file(path, paddedTo);
 }
 
+// Bytes at an offset of a file replaced by a 32-bit number.
+void Patch(const std::string& path, std::streamoff at, std::uint32_t value) {
+  std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+  file.seekp(at);
+  PutLittleEndian(file, value, 4);
+}
+
+// The peak memory of this process so far, in MB.
+long PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
+}
+
 // Seconds that play takes.
 double Seconds(const std::function<void()>& play) {
   const auto start = std::chrono::steady_clock::now();
@@ -188,8 +203,9 @@ double Seconds(const std::function<void()>& play) {
 // On SDL's dummy driver: a waited cue takes its whole length, not less and
 // not much more, in small steps of the console's pause, also while another
 // cue still plays, which it stops; a cue not waited for returns at once; a
-// cue larger than 8 MB or longer than 15 seconds, or a file that is no WAV,
-// rings the bell at once; without a device every cue does.
+// cue larger than 8 MB or longer than 15 seconds, or a file that is no
+// honest WAV, rings the bell at once, decoding nothing; without a device
+// every cue does.
 TEST(Sound, WaitedCuesTakeTheirLengthAndOversizedOnesBeep) {
   TempWorkDir dir;
   WriteTone("half.wav", 0.5);
@@ -197,6 +213,18 @@ TEST(Sound, WaitedCuesTakeTheirLengthAndOversizedOnesBeep) {
   WriteTone("overlong.wav", 15.5);
   WriteTone("oversized.wav", 0.3, 8 * 1024 * 1024 + 1);
   std::ofstream("broken.wav") << "not a wave file";
+  // A second of FLAC, a tracker module of one empty pattern, 11 minutes at
+  // 1000 samples a second whose byte rate says 0.3 seconds, a data chunk
+  // that claims 2 GB.
+  ASSERT_EQ(std::system("sox -n -r 8000 -c 1 -t flac flac.wav trim 0 1"), 0);
+  std::string module(1084 + 1024, '\0');
+  module[950] = 1;
+  std::ofstream("module.wav", std::ios::binary) << module.replace(1080, 4, "M.K.");
+  WriteTone("lying.wav", 30);
+  Patch("lying.wav", 24, 1000);
+  Patch("lying.wav", 28, 4000000);
+  WriteTone("claims.wav", 0.5);
+  Patch("claims.wav", 40, 0x7ffffff0);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   auto player = MakeSdlSoundPlayer();
   int pauses = 0;
@@ -216,10 +244,26 @@ TEST(Sound, WaitedCuesTakeTheirLengthAndOversizedOnesBeep) {
   const double waited = Seconds([&] { EXPECT_TRUE(player->play("half.wav", true)); });
   EXPECT_GE(waited, 0.5);
   EXPECT_LT(waited, 2.2);
-  for (const char* refused : {"overlong.wav", "oversized.wav", "broken.wav", "missing.wav"}) {
+  const long peak = PeakMegabytes();
+  for (const char* refused : {"overlong.wav", "oversized.wav", "broken.wav", "missing.wav",
+                              "flac.wav", "module.wav", "lying.wav", "claims.wav"}) {
     int bells = 0;
-    PlayCueOrBell(*player, refused, true, [&] { ++bells; });
+    EXPECT_LT(Seconds([&] { PlayCueOrBell(*player, refused, false, [&] { ++bells; }); }), 0.3);
     EXPECT_EQ(bells, 1) << refused;
+  }
+  EXPECT_LT(PeakMegabytes() - peak, 32);
+  // The formats the mixer plays are played, others not: a tone's format tag
+  // and channels, byte rate, and block size and bits changed.
+  for (const auto& [format, byteRate, block, plays] :
+       {std::tuple(0x10001u, 22050u, 0x80001u, true), std::tuple(0x10001u, 66150u, 0x180003u, true),
+        std::tuple(0x10003u, 88200u, 0x200004u, true), std::tuple(0x10006u, 22050u, 0x80001u, true),
+        std::tuple(0x20001u, 88200u, 0x100004u, true), std::tuple(0x10011u, 22050u, 0x40200u, false),
+        std::tuple(0x10001u, 88200u, 0x100004u, false)}) {
+    WriteTone("format.wav", 0.2);
+    Patch("format.wav", 20, format);
+    Patch("format.wav", 28, byteRate);
+    Patch("format.wav", 32, block);
+    EXPECT_EQ(player->play("format.wav", false), plays) << std::hex << format << " " << block;
   }
   // A mixer far ahead of the loudspeaker (SDL's disk driver into /dev/null,
   // 1 ms a buffer) is done at once: the wait still takes the cue's length.

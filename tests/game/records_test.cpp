@@ -192,7 +192,8 @@ struct FileSizeLimit {
 };
 
 // Each record file that cannot be written, for each reason, leaves the file
-// as it was (or none), no temporary file beside it, and reports false.
+// as it was (or none), no temporary file beside it, and reports false; the
+// scorecard is never appended through a link.
 TEST(RecordFiles, FailedWritesKeepTheOldFileAndSaySo) {
   const auto g = std::make_unique<GameState>();
   InitProgramTables(*g);
@@ -212,9 +213,20 @@ TEST(RecordFiles, FailedWritesKeepTheOldFileAndSaySo) {
   const auto entries = [] {
     return std::distance(fs::directory_iterator("."), fs::directory_iterator{});
   };
-  for (const std::string way : {"directory", "full disk"}) {
+  for (const std::string way : {"directory", "links", "full disk"}) {
     SCOPED_TRACE(way);
     TempWorkDir dir;
+    // No line goes through a link to a file that may lie elsewhere.
+    if (way == "links") {
+      std::ofstream("elsewhere") << "mine";
+      fs::create_symlink("elsewhere", kScorecardFileName);
+      EXPECT_FALSE(std::get<2>(writeAll()));
+      fs::remove(kScorecardFileName);
+      fs::create_hard_link("elsewhere", kScorecardFileName);
+      EXPECT_FALSE(std::get<2>(writeAll()));
+      EXPECT_EQ(ReadFile("elsewhere"), "mine");
+      continue;
+    }
     if (way == "directory") {
       for (const std::string& name : {kSnapshotFileName, transcript, kScorecardFileName}) {
         fs::create_directory(name);

@@ -48,8 +48,10 @@ struct GameRun {
 // Runs the game with the arguments on a pseudo-terminal of 80x24 with
 // TERM=term, or on no terminal at all when term is "". hangUp: the hang-up
 // signal is ignored, and once the colour prompt has shown for a while, the
-// terminal's other side is closed.
-GameRun RunGame(std::vector<std::string> arguments, const std::string& term, bool hangUp) {
+// terminal's other side is closed. Off a terminal, standard output goes to
+// the file output, or is closed when output is "".
+GameRun RunGame(std::vector<std::string> arguments, const std::string& term, bool hangUp,
+                const std::string& output = "out.txt") {
   test::TempWorkDir dir;
   std::string program = GameProgram().string();
   std::vector<char*> argv{program.data()};
@@ -61,9 +63,11 @@ GameRun RunGame(std::vector<std::string> arguments, const std::string& term, boo
   if (pid == 0) {
     if (term.empty()) {
       dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
-      dup2(open("out.txt", O_WRONLY | O_CREAT, 0600), STDOUT_FILENO);
+      dup2(open(output.empty() ? "/dev/null" : output.c_str(), O_WRONLY | O_CREAT, 0600),
+           STDOUT_FILENO);
     }
     dup2(open("err.txt", O_WRONLY | O_CREAT, 0600), STDERR_FILENO);
+    if (term.empty() && output.empty()) close(STDOUT_FILENO);
     if (hangUp) signal(SIGHUP, SIG_IGN);
     setenv("TERM", term.c_str(), 1);
     execv(program.c_str(), argv.data());
@@ -141,6 +145,14 @@ TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
     // Waiting for the player costs next to no processor time.
     if (c.hangUp) {
       EXPECT_LT(run.idleCpu, 0.3);
+    }
+  }
+  // An answer that cannot be written is a failure, told on standard error.
+  for (const std::string output : {"/dev/full", ""}) {
+    for (const char* argument : {"--help", "--version"}) {
+      const GameRun run = RunGame({argument}, "", false, output);
+      EXPECT_EQ(run.status, 1) << argument << " into " << output;
+      EXPECT_TRUE(Fits(run.err, "brandovex: cannot write to standard output: *\n")) << run.err;
     }
   }
 }

@@ -41,6 +41,12 @@ Step PlayerPrompt(GameState& g, Console& con) {
 }
 
 Step InterpretEntry(GameState& g, Console& con) {
+  // A move typed in any form becomes the game's move text; one that names
+  // no single move of the player's is refused here.
+  const TypedMove typed = ReadTypedMove(g, g.InputLine);
+  g.NamedPromotion = typed.promotion;
+  if (!typed.moveText.empty()) g.InputLine = typed.moveText;
+
   // The squares of a move text "WP 75 55"; any other entry has none.
   const std::string& line = g.InputLine;
   g.TypedFromRow = 0;
@@ -61,6 +67,11 @@ Step InterpretEntry(GameState& g, Console& con) {
   const std::string blanks(62, ' ');
   con.printLine(blanks);
   con.printLine(blanks);
+  if (!typed.refusal.empty()) {
+    con.locate(23, 1);
+    con.printLine(typed.refusal);
+    return Step::PlayerPrompt;
+  }
 
   g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
 

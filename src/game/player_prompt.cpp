@@ -41,9 +41,22 @@ Step PlayerPrompt(GameState& g, Console& con) {
 }
 
 Step InterpretEntry(GameState& g, Console& con) {
+  // The rest of the echo row and the reply row are cleared.
+  const auto clearRest = [&con] {
+    const std::string blanks(62, ' ');
+    con.printLine(blanks);
+    con.printLine(blanks);
+  };
+
   // A move typed in any form becomes the game's move text; one that names
-  // no single move of the player's is refused here.
+  // no single move of the player's is refused here, nothing else changed.
   const TypedMove typed = ReadTypedMove(g, g.InputLine);
+  if (!typed.refusal.empty()) {
+    clearRest();
+    con.locate(23, 1);
+    con.printLine(typed.refusal);
+    return Step::PlayerPrompt;
+  }
   g.NamedPromotion = typed.promotion;
   if (!typed.moveText.empty()) g.InputLine = typed.moveText;
 
@@ -63,15 +76,7 @@ Step InterpretEntry(GameState& g, Console& con) {
   g.Code2 = line.substr(0, 2);
   for (char& ch : g.Code2) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
 
-  // The rest of the echo row and the reply row are cleared.
-  const std::string blanks(62, ' ');
-  con.printLine(blanks);
-  con.printLine(blanks);
-  if (!typed.refusal.empty()) {
-    con.locate(23, 1);
-    con.printLine(typed.refusal);
-    return Step::PlayerPrompt;
-  }
+  clearRest();
 
   g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
 

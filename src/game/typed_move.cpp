@@ -1,5 +1,6 @@
 // Typed moves: every form a chess player may type at the move prompt becomes
 // the game's own move text, which then takes the path of a clicked move.
+#include <array>
 #include <cctype>
 #include <string>
 
@@ -56,8 +57,8 @@ std::string_view Bare(std::string_view text) {
 // rank ("b1 or f3"): each one the text, narrowed to that square, names.
 std::string Candidates(const Board& board, int side, const SanText& san,
                        const LegalMoves& legal) {
-  std::string squares[64];
-  int count = 0;
+  std::array<std::string, 64> squares;
+  std::size_t count = 0;
   for (int col = 1; col <= 8; ++col) {
     for (int row = 8; row >= 1; --row) {
       if (board(row, col) != side * san.kind) continue;
@@ -71,7 +72,7 @@ std::string Candidates(const Board& board, int side, const SanText& san,
     }
   }
   std::string list = squares[0];
-  for (int i = 1; i < count; ++i) list += (i + 1 < count ? ", " : " or ") + squares[i];
+  for (std::size_t i = 1; i < count; ++i) list += (i + 1 < count ? ", " : " or ") + squares[i];
   return list;
 }
 

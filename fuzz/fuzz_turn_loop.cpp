@@ -1,6 +1,7 @@
 // The bytes are a script of clicks and typed lines played through the whole
-// game from its start: picks, moves, every menu command, CREATE rows, SAVE
-// and LOAD, promotion answers and the "Tap Enter" pauses. A run ends when the
+// game from its start: picks, moves (clicked, or typed in any form), every
+// menu command, CREATE rows, SAVE and LOAD, promotion answers and the "Tap
+// Enter" pauses. A run ends when the
 // script runs out or the program would end.
 #include <cstdint>
 #include <string>
@@ -33,7 +34,7 @@ void QueueSquareClick(VirtualConsole& con, int row, int col) {
 
 void QueueScript(VirtualConsole& con, fuzz::ByteReader& in) {
   while (!in.empty()) {
-    switch (in.below(11)) {
+    switch (in.below(12)) {
       case 0: {  // anywhere on the screen
         const int row = in.below(kScreenRows) + 1;
         con.queueClick(row, in.below(kScreenCols) + 1);
@@ -75,6 +76,13 @@ void QueueScript(VirtualConsole& con, fuzz::ByteReader& in) {
       case 10: {  // a terminal larger than 80x24 reports clicks beyond the game's screen
         const int row = in.byte() % 64 + 1;
         con.queueClick(row, in.byte() + 1);
+        break;
+      }
+      case 11: {  // a typed move of algebraic notation's or coordinates' letters
+        static constexpr char kMoveChars[] = "KQRBNPabcdefgh12345678x=-O0+#!?q ";
+        std::string move;
+        for (int n = in.below(8); n > 0; --n) move += kMoveChars[in.below(sizeof kMoveChars - 1)];
+        con.queueLine(move);
         break;
       }
       default: {  // a whole move: two board squares

@@ -95,6 +95,9 @@ struct GameState {
   PieceCode CapturedPiece = 0;
   int CaptureGain = 0;
   int CaptureFlag = 0;
+  // The piece a typed move names for its promoting pawn ("e8=N"), taken as
+  // the promotion's answer without asking; 0 asks.
+  PieceCode NamedPromotion = 0;
 
   // Descriptive file names of the columns, "QR" ... "KR".
   List<std::string, 8> FileName{};

@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "core/board.h"
+#include "core/game_state.h"
 
 namespace bdvx {
 
@@ -33,5 +34,18 @@ std::string ReadKeyLine(Console& con);
 // The text field of a typed line: leading blanks and tabs skipped; a quoted
 // text runs to the closing quote; otherwise up to the first comma.
 std::string TextField(std::string_view line);
+
+// A line typed at the move prompt, read as one of the forms of a move:
+// standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q"), coordinates
+// ("e2e4", "e2-e4", "e7e8q") or the game's own text ("WP 75 55", "P 75 55").
+// Files a-h are columns 1-8 and ranks 1-8 rows 8-1 whichever side the player
+// has. Exactly one of the three results is set, or none for a line that is
+// no move (a command, or a text the prompt answers as today).
+struct TypedMove {
+  std::string moveText;     // the game's move text, "WN 87 66"
+  PieceCode promotion = 0;  // the piece the text names for a promoting pawn
+  std::string refusal;      // the row-23 line for a move that cannot be made
+};
+TypedMove ReadTypedMove(const GameState& g, std::string_view line);
 
 }  // namespace bdvx

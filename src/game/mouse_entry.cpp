@@ -114,23 +114,24 @@ bool SquareAt(int screenRow, int screenCol, int computerSide, int& row, int& col
   return true;
 }
 
-// A typed line as an entry: trimmed of surrounding blanks and upper-cased.
-std::string TypedText(std::string_view line) {
+// A typed line as an entry: trimmed of surrounding blanks.
+std::string_view Trimmed(std::string_view line) {
   const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };
   while (!line.empty() && blank(line.front())) line.remove_prefix(1);
   while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-  std::string text(line);
-  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return text;
+  return line;
 }
 
 // The entry a typed line gives in the mode, or no entry. A move entry takes
-// any line that is not blank: a move text or the first letters of a command.
+// any line that is not blank, as typed, so that "bxc3" and "Bxc3" stay
+// apart: a move in any typed form or the first letters of a command. The
+// picks take their answers in either case.
 std::string TypedEntry(EntryMode mode, std::string_view line) {
-  const std::string text = TypedText(line);
+  std::string text(Trimmed(line));
+  if (mode == EntryMode::Move) return text.empty() ? kNoEntry : text;
+  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   switch (mode) {
     case EntryMode::Move:
-      if (!text.empty()) return text;
       break;
     case EntryMode::Colour:
       if (text == "B" || text == "W") return text;

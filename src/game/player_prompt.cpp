@@ -42,6 +42,26 @@ Step PlayerPrompt(GameState& g, Console& con) {
 }
 
 Step InterpretEntry(GameState& g, Console& con) {
+  // The rest of the echo row and the reply row are cleared, the reply row as
+  // wide as the longest message it holds, so that no tail of one stands
+  // beside the next.
+  const auto clearRest = [&con] {
+    con.printLine(std::string(62, ' '));
+    con.printLine(std::string(kRecordMessageWidth, ' '));
+  };
+
+  // A move typed in any form becomes the game's move text; one that names
+  // no single move of the player's is refused here, nothing else changed.
+  const TypedMove typed = ReadTypedMove(g, g.InputLine);
+  if (!typed.refusal.empty()) {
+    clearRest();
+    con.locate(23, 1);
+    con.printLine(typed.refusal);
+    return Step::PlayerPrompt;
+  }
+  g.NamedPromotion = typed.promotion;
+  if (!typed.moveText.empty()) g.InputLine = typed.moveText;
+
   // The squares of a move text "WP 75 55"; any other entry has none.
   const std::string& line = g.InputLine;
   g.TypedFromRow = 0;
@@ -58,11 +78,7 @@ Step InterpretEntry(GameState& g, Console& con) {
   g.Code2 = line.substr(0, 2);
   for (char& ch : g.Code2) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
 
-  // The rest of the echo row and the reply row are cleared, the reply row as
-  // wide as the longest message it holds, so that no tail of one stands
-  // beside the next.
-  con.printLine(std::string(62, ' '));
-  con.printLine(std::string(kRecordMessageWidth, ' '));
+  clearRest();
 
   g.MovePiece = PieceCodeFromText(g.Code2, g.ComputerSide);
 

@@ -27,7 +27,8 @@ Step TurnTop(GameState& g, Console& con);
 // Shows the instruction line, reads one entry and acts on it.
 Step PlayerPrompt(GameState& g, Console& con);
 
-// Acts on the entry in InputLine with the cursor after its echo: typed
+// Acts on the entry in InputLine with the cursor after its echo: a move typed
+// in any form made the game's move text (or refused on row 23), typed
 // squares, Code2, MovePiece, the command interpreter, then either the
 // invalid-command reply (PlayerPrompt) or the move validation's answer.
 Step InterpretEntry(GameState& g, Console& con);

@@ -7,8 +7,10 @@
 namespace bdvx {
 
 // Asks on rows 21 and 22 until the typed text names a knight, bishop, rook or
-// queen (of either colour, or side-less "N " ...). Code2 keeps the answer's
-// first two characters; returns the answer's code (only its magnitude counts).
+// queen (of either colour, side-less "N " ..., or a single letter "N").
+// Code2 keeps the answer's first two characters; returns the answer's code
+// (only its magnitude counts). A piece the typed move named (NamedPromotion)
+// is taken without asking, as the player's.
 int AskPromotionChoice(GameState& g, MoveReporter& reporter);
 
 }  // namespace bdvx

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/virtual_console.h"
+#include "core/piece_text.h"
 #include "game/console_reporter.h"
 #include "game/turn_loop.h"
 #include "test_support.h"
@@ -162,6 +163,54 @@ TEST(Execution, HintedMoveCaptureBeyondTheListAndAFullHistory) {
   EXPECT_EQ(std::tuple(g->HistoryCount, g->HistPiece(kHistoryRows - 1, kDescriptive),
                        g->HistPiece(kHistoryRows, kDescriptive), g->HistTo(kHistoryRows, kRowCol)),
             std::tuple(kHistoryRows, "XX", "WR", "31"));
+}
+
+// Every typed form of a move (tests/data/typed_moves.txt), entered at the
+// prompt of a fresh game of its position: the move text it becomes and the
+// piece a promotion put on the board, asked (with the answers after " | ")
+// or not, or the line row 23 answers it with.
+TEST(TypedMoves, EachFormAsItsMoveTextOrRefusal) {
+  std::istringstream in(ReadFile(DataDir() / "typed_moves.txt"));
+  std::string pieces;
+  char side = 'W';
+  const auto trim = [](std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text.substr(text.find_first_not_of(' '));
+  };
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    if (line.rfind("position ", 0) == 0) {
+      side = line[9];
+      pieces = line.substr(11);
+      continue;
+    }
+    const std::string entry = line.substr(0, line.find(" => "));
+    const std::string typed = entry.substr(0, entry.find(" | "));
+    const auto g = GameOn(pieces, side);
+    if (pieces == "start") g->GameBoard = StartBoard();
+    g->ComputerSide = side == 'W' ? kBlack : kWhite;
+    g->PlayerLetter = std::string(1, side);
+    VirtualConsole con;
+    std::string rest = entry;  // the move, then the promotion's answers
+    for (std::size_t bar; (bar = rest.find(" | ")) != std::string::npos; rest.erase(0, bar + 3)) {
+      con.queueLine(rest.substr(0, bar));
+    }
+    con.queueLine(rest);
+    EXPECT_EQ(TurnTop(*g, con), Step::PlayerPrompt);
+    std::string got;
+    if (PlayerPrompt(*g, con) != Step::MoveExecution) {
+      got = trim(con.rowText(23));
+      EXPECT_EQ(g->HistoryCount, 0) << typed;  // nothing moved, nothing recorded
+    } else {
+      got = g->Code2 + g->InputLine.substr(2);
+      if (g->NamedPromotion != 0 || typed != entry) {
+        MoveExecution(*g, con);
+        got += "=" + LetterText(Magnitude(g->GameBoard(g->ToRow, g->ToCol))).substr(0, 1);
+        EXPECT_EQ(con.rowText(21).find("PROMOTED") != std::string::npos, typed != entry) << typed;
+      }
+    }
+    EXPECT_EQ(got, line.substr(entry.size() + 4)) << typed;
+  }
 }
 
 }  // namespace

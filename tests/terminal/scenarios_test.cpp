@@ -177,8 +177,8 @@ TEST(RealTerminal, KeyboardGameAsBlackPlayedToItsEnd) {
   ASSERT_TRUE(pane.waitRow(23, "  Toggled Descriptive/RowCol Output")) << pane.screen();
 
   // CREATE a board on which Black mates at once: the rook from (1, 1) to
-  // (8, 1) behind White's pawns. The rows are typed on the terminal's
-  // line prompt, a short one asked again, one in lower case.
+  // (8, 1) behind White's pawns, typed as SAN. The rows are typed on the
+  // terminal's line prompt, a short one asked again, one in lower case.
   pane.send("cr\r");
   ASSERT_TRUE(pane.waitRow(7, " ROW  1 :")) << pane.screen();
   pane.send("\x7f" "BR::::::::::BK:\r");
@@ -189,7 +189,7 @@ TEST(RealTerminal, KeyboardGameAsBlackPlayedToItsEnd) {
   EXPECT_EQ(pane.row(13), " ROW  7: :: :: :: :: :: WP WP WP : 7");
   pane.send("y\rw\r");
   ASSERT_TRUE(pane.waitRow(23, "  It is BLACK'S move.")) << pane.screen();
-  pane.send("br 11 81\r");
+  pane.send("Ra1#\r");
   ASSERT_TRUE(pane.waitFor("Tap Enter")) << pane.screen();
   EXPECT_EQ(pane.row(2), " BR-QR 8 (From QR 1)");
   EXPECT_EQ(pane.row(4), " WHITE CHECKMATED");

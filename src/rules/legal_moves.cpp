@@ -11,25 +11,6 @@ namespace {
 
 constexpr std::array<PieceCode, 4> kPromotions = {kQueen, kRook, kBishop, kKnight};
 
-// Says nothing, and answers the promotion question with one piece; notes
-// whether the question was asked.
-class TrialReporter : public MoveReporter {
- public:
-  explicit TrialReporter(PieceCode promotion) : promotion_(promotion) {}
-  void line(int, std::string_view) override {}
-  void scrollMessages() override {}
-  void cue(std::string_view, bool) override {}
-  std::string typedLine(int) override {
-    asked_ = true;
-    return LetterText(promotion_);
-  }
-  bool asked() const { return asked_; }
-
- private:
-  PieceCode promotion_;
-  bool asked_ = false;
-};
-
 // The game with side as the player to move and no history to copy.
 GameState TrialGame(const GameState& g, int side) {
   GameState t;
@@ -54,7 +35,7 @@ GameState TrialGame(const GameState& g, int side) {
 bool TryMove(const GameState& start, const MoveRecord& move, PieceCode promotion,
              LegalMove& legal, bool& promotes) {
   GameState g = start;
-  TrialReporter reporter(promotion);
+  SilentReporter reporter(promotion);
   g.MovePiece = move.piece;
   PieceTextOfCode(g.MovePiece, g.Code2);
   g.TypedFromRow = move.fromRow;

@@ -122,29 +122,34 @@ bool ReadPosition(std::string_view fen, Position& position, std::string& problem
 }  // namespace
 
 bool ReadPgnGameStart(const std::string& fileName, GameStart& start, std::string& error) {
-  const auto refused = [&](const std::string& problem) {
-    error = fileName + ": " + problem;
-    return false;
-  };
   std::string text;
   std::string problem;
   if (ReadWholeFile(fileName, kMaxPgnFileBytes, text, problem) != WholeFile::Read) {
-    return refused("cannot be read (" + problem + ")");
+    problem = "cannot be read (" + problem + ")";
+  } else if (PgnTextGameStart(text, start, problem)) {
+    return true;
   }
+  error = fileName + ": " + problem;
+  return false;
+}
+
+bool PgnTextGameStart(std::string_view text, GameStart& start, std::string& problem) {
   PgnGame game;
-  if (!ReadLastPgnGame(text, game, problem)) return refused(problem);
+  if (!ReadLastPgnGame(text, game, problem)) return false;
   const std::string variant = game.tag("Variant");
   if (!variant.empty() && variant != "Standard" && variant != "standard") {
-    return refused("its game is of the variant \"" + variant + "\", not standard chess");
+    problem = "its game is of the variant \"" + variant + "\", not standard chess";
+    return false;
   }
   GameStart read;
   const std::string fen = game.tag("FEN");
   read.standardStart = fen.empty() || game.tag("SetUp") == "0";
   if (!ReadPosition(read.standardStart ? kStandardFen : fen, read.position, problem)) {
-    return refused("FEN tag: " + problem);
+    problem = "FEN tag: " + problem;
+    return false;
   }
   problem = ReplayProblem(read.position, game.moves, read.moves);
-  if (!problem.empty()) return refused(problem);
+  if (!problem.empty()) return false;
   start = std::move(read);
   return true;
 }

@@ -26,6 +26,9 @@ struct GameStart {
 // rules refuse by its number and SAN, or what is wrong with its FEN.
 bool ReadPgnGameStart(const std::string& fileName, GameStart& start, std::string& error);
 
+// The same for the text of a PGN file; problem says why without the name.
+bool PgnTextGameStart(std::string_view text, GameStart& start, std::string& problem);
+
 // A position in FEN that a game can reach; on failure false, and error
 // starts with "--fen: " and says what is wrong.
 bool ReadFenGameStart(std::string_view fen, GameStart& start, std::string& error);

@@ -111,7 +111,7 @@ std::string PlayerName(const GameState& g, int side) {
 // its game began ("yyyy.mm.dd hh:mm:ss", from its Date and Time tags) and
 // which game of its run it is (its Round).
 // An entry is this game's Event tag line, more tag lines, a blank line, the
-// movetext lines and the blank line after them. Text of any other form is
+// movetext lines (none of them a tag) and the blank line after them. Text of any other form is
 // not the game's and is never touched.
 struct OwnEntry {
   std::size_t begin = 0;
@@ -162,11 +162,12 @@ std::optional<OwnEntry> OwnEntryAt(std::string_view text, std::size_t at) {
   if (!date || !time || !round || p >= text.size() || !line.text.empty()) return std::nullopt;
   p = line.next;
   const std::size_t movetext = p;
-  for (line = LineAt(text, p); p < text.size() && !line.text.empty(); line = LineAt(text, p)) {
+  for (line = LineAt(text, p); p < text.size() && !line.text.empty() && !line.text.starts_with('[');
+       line = LineAt(text, p)) {
     p = line.next;
   }
   if (p == movetext) return std::nullopt;
-  if (p < text.size()) p = line.next;  // the blank line after the movetext
+  if (p < text.size() && line.text.empty()) p = line.next;  // the blank line after it
   return OwnEntry{at, p, std::string(*date) + " " + std::string(*time), std::string(*round)};
 }
 

@@ -16,7 +16,7 @@ using namespace bdvx;
 namespace {
 
 // A game of the day as the writer sees it: begun at a fixed time, two moves.
-const std::string& Entry() {
+const std::string& SavedGameEntry() {
   static const std::string entry = [] {
     GameState g;
     InitProgramTables(g);
@@ -46,8 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     FUZZ_REQUIRE(!problem.empty(), "a refused PGN names no problem");
   }
-  const std::string once = WithPgnEntry(text, Entry());
-  FUZZ_REQUIRE(once.find(Entry()) != std::string::npos, "the entry is not in the day's file");
-  FUZZ_REQUIRE(WithPgnEntry(once, Entry()) == once, "writing the game again changed the file");
+  const std::string& entry = SavedGameEntry();
+  const std::string once = WithPgnEntry(text, entry);
+  FUZZ_REQUIRE(once.find(entry) != std::string::npos, "the entry is not in the day's file");
+  FUZZ_REQUIRE(WithPgnEntry(once, entry) == once, "writing the game again changed the file");
   return 0;
 }

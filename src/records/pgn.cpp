@@ -109,10 +109,10 @@ std::string PlayerName(const GameState& g, int side) {
 
 // The game's own entries in a day's file: where each begins and ends, when
 // its game began ("yyyy.mm.dd hh:mm:ss", from its Date and Time tags) and
-// which game of its run it is (its Round).
-// An entry is this game's Event tag line, more tag lines, a blank line, the
-// movetext lines (none of them a tag) and the blank line after them. Text of any other form is
-// not the game's and is never touched.
+// which game of its run it is (its Round). An entry is this game's Event tag
+// line, more tag lines, a blank line, the movetext lines (none of them a
+// tag) and the blank line after them. Text of any other form is not the
+// game's and is never touched.
 struct OwnEntry {
   std::size_t begin = 0;
   std::size_t end = 0;
@@ -153,7 +153,8 @@ std::optional<OwnEntry> OwnEntryAt(std::string_view text, std::size_t at) {
   std::optional<std::string_view> date, time, round;
   TextLine line = LineAt(text, at);
   std::size_t p = line.next;
-  for (line = LineAt(text, p); p < text.size() && line.text.starts_with('['); line = LineAt(text, p)) {
+  for (line = LineAt(text, p); p < text.size() && line.text.starts_with('[');
+       line = LineAt(text, p)) {
     if (!date) date = TagValue(line.text, "Date");
     if (!time) time = TagValue(line.text, "Time");
     if (!round) round = TagValue(line.text, "Round");
@@ -162,8 +163,8 @@ std::optional<OwnEntry> OwnEntryAt(std::string_view text, std::size_t at) {
   if (!date || !time || !round || p >= text.size() || !line.text.empty()) return std::nullopt;
   p = line.next;
   const std::size_t movetext = p;
-  for (line = LineAt(text, p); p < text.size() && !line.text.empty() && !line.text.starts_with('[');
-       line = LineAt(text, p)) {
+  const auto movetextLine = [&] { return !line.text.empty() && !line.text.starts_with('['); };
+  for (line = LineAt(text, p); p < text.size() && movetextLine(); line = LineAt(text, p)) {
     p = line.next;
   }
   if (p == movetext) return std::nullopt;

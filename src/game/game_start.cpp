@@ -6,6 +6,7 @@
 #include "records/fen.h"
 #include "records/pgn.h"
 #include "records/text_file.h"
+#include "rules/check.h"
 #include "rules/move_outcome.h"
 #include "rules/position_setup.h"
 #include "rules/san.h"
@@ -100,10 +101,11 @@ std::string ReplayProblem(const Position& position, const std::vector<std::strin
     }
     const MoveOutcome outcome = ReplayMove(*g, matches.moves[0]);
     if (outcome.next != Step::TurnTop) {
-      const char* ending = outcome.kingCaptured           ? "a king is taken"
-                           : g->EndReason == kReasonDraw ? "a draw by repetition"
-                                                         : "checkmate";
-      return name + " ends the game here: " + ending;
+      const char* ending = outcome.kingCaptured                    ? ": a king is taken"
+                           : outcome.checkScore > kMateThreshold ? ": checkmate"
+                           : g->EndReason == kReasonDraw          ? ": a draw by repetition"
+                                                                  : "";
+      return name + " ends the game here" + ending;
     }
     moves.push_back(matches.moves[0]);
     turn.pass();

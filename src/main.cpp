@@ -8,11 +8,12 @@
 
 #include "console/terminal_console.h"
 #include "core/game_state.h"
+#include "game/game_start.h"
 #include "game/turn_loop.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: brandovex [--help | --version]\n";
+constexpr const char* kUsage = "usage: brandovex [--help | --version | FILE.pgn | --fen FEN]\n";
 
 constexpr const char* kHelp =
     "\n"
@@ -20,12 +21,15 @@ constexpr const char* kHelp =
     "24 rows with colours and the mouse. Run without arguments to play: click\n"
     "your colour, a level from 0 to 9, then a piece and its destination, or a\n"
     "word of the menu line. The game writes its record files (BDVXSNAP.TXT,\n"
-    "BDVXHISTmm-dd-yyyy.TXT, BDVXSCORES.TXT) in the working directory.\n"
+    "BDVXHISTmm-dd-yyyy.TXT, BDVXHISTmm-dd-yyyy.PGN with every game of the day,\n"
+    "BDVXSCORES.TXT) in the working directory.\n"
     "\n"
     "Moves may be typed too, ended by Enter: in algebraic notation (e4, Nf3,\n"
     "exd5, Nbd2, O-O, e8=Q), as squares (e2e4, e2-e4, e7e8q) or as the game\n"
     "writes them (WP 75 55, P 75 55).\n"
     "\n"
+    "  FILE.pgn   go on with the last game of a PGN file, its moves replayed\n"
+    "  --fen FEN  start from the position a FEN describes\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "\n"
@@ -41,17 +45,34 @@ int PrintAnswer(const std::string& text) {
   return 1;
 }
 
+// The status that means: play, the command line has no other answer.
+constexpr int kPlay = -1;
+
 // Answers the command line without touching the terminal: --help and
-// --version print on standard output (status 0, or 1 when that fails);
-// anything else is a mistake that gets the usage on standard error (status 2).
-int AnswerArguments(int argc, char** argv) {
+// --version print on standard output (status 0, or 1 when that fails); a
+// game to go on from is read into start (kPlay), or refused with one line on
+// standard error (status 2); anything else is a mistake that gets the usage
+// on standard error (status 2).
+int AnswerArguments(int argc, char** argv, bdvx::GameStart& start) {
   const std::string_view argument = argv[1];
   const bool help = argument == "--help";
   const bool version = argument == "--version";
   if (argc == 2 && help) return PrintAnswer(std::string(kUsage) + kHelp);
   if (argc == 2 && version) return PrintAnswer("brandovex " BRANDOVEX_VERSION "\n");
-  if (help || version)
+  const bool fen = argc == 3 && argument == "--fen";
+  if (fen || (argc == 2 && !argument.starts_with('-'))) {
+    std::string error;
+    if (fen ? bdvx::ReadFenGameStart(argv[2], start, error)
+            : bdvx::ReadPgnGameStart(argv[1], start, error)) {
+      return kPlay;
+    }
+    std::fprintf(stderr, "brandovex: %s\n", error.c_str());
+    return 2;
+  }
+  if (help || version || argc > 2)
     std::fputs("brandovex: too many arguments\n", stderr);
+  else if (argument == "--fen")
+    std::fputs("brandovex: --fen needs a FEN\n", stderr);
   else
     std::fprintf(stderr, "brandovex: unknown argument '%s'\n", argv[1]);
   std::fputs(kUsage, stderr);
@@ -61,7 +82,13 @@ int AnswerArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1) return AnswerArguments(argc, argv);
+  // A game to go on from is read before the terminal is touched.
+  const auto start = std::make_unique<bdvx::GameStart>();
+  const bool resumed = argc > 1;
+  if (resumed) {
+    const int answer = AnswerArguments(argc, argv, *start);
+    if (answer != kPlay) return answer;
+  }
   // The one game record of the run; large enough to keep off the stack.
   auto game = std::make_unique<bdvx::GameState>();
   bdvx::InitProgramTables(*game);
@@ -71,5 +98,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "brandovex: %s\n", problem.c_str());
     return bdvx::kExitNoTerminal;
   }
-  return bdvx::RunGame(*game, *console);
+  return bdvx::RunGame(*game, *console, resumed ? start.get() : nullptr);
 }

@@ -70,9 +70,14 @@ struct GameState {
 
   // The game for PGN: the FEN of the position its moves start from ("" for
   // the standard start) and, in standard algebraic notation, every half-move
-  // that stood since then, without the history's limit of rows.
+  // that stood since then, without the history's limit of rows. The date
+  // (mm-dd-yyyy) and time (hh:mm:ss) it began at, and its number among the
+  // games of the run, tell it from the other games of the day's file.
   std::string PgnStartFen;
   std::vector<std::string> PgnMoves;
+  std::string PgnStartDate;
+  std::string PgnStartTime;
+  int PgnGameNumber = 0;
 
   // Presentation and ending.
   std::string Voice = "ENG";

@@ -11,6 +11,7 @@
 #include "records/pgn.h"
 #include "records/snapshot.h"
 #include "rules/attacks.h"
+#include "rules/position_setup.h"
 
 namespace bdvx {
 
@@ -64,9 +65,9 @@ std::optional<Step> LoadCommand(GameState& g, Console& con) {
   g.StartTime = std::floor(con.timer() - 60.0 * g.ElapsedMinutes);
   ShowBoardFromSquareText(g, con);
   // The PGN starts afresh from the restored board, the side that did not
-  // move last to move.
-  g.PgnStartFen = FenOf(g, g.LastMoverSide > 0 ? kBlack : kWhite);
-  g.PgnMoves.clear();
+  // move last to move, in the game's move.
+  const int sideToMove = g.LastMoverSide > 0 ? kBlack : kWhite;
+  BeginPgnRecord(g, con, FenOf(g, sideToMove, ChessMoveNumber(g, sideToMove)));
   con.locate(23, 1);
   con.printLine("  Game snapshot restored                                     ");
   return std::nullopt;

@@ -3,6 +3,7 @@
 #include "console/screens.h"
 #include "game/command_actions.h"
 #include "game/entry.h"
+#include "game/record_files.h"
 #include "records/pgn.h"
 #include "rules/castling_rights.h"
 #include "rules/position_setup.h"
@@ -118,8 +119,7 @@ std::optional<Step> CreateCommand(GameState& g, Console& con) {
   ShowBoardFromSquareText(g, con);
   DescribeNewBoard(g, -lastMover);
   // The PGN starts afresh from the new board.
-  g.PgnStartFen = FenOf(g, -lastMover);
-  g.PgnMoves.clear();
+  BeginPgnRecord(g, con, FenOf(g, -lastMover, ChessMoveNumber(g, -lastMover)));
   return NewGameUnlessBothKings(g, con, "Tap Enter");  // no trailing blank here
 }
 

@@ -48,6 +48,14 @@ bool WriteGamePgn(const GameState& g, Console& con) { return WritePgn(con.dateSt
 
 std::string TodaysPgnName(Console& con) { return PgnFileName(con.dateString()); }
 
+void BeginPgnRecord(GameState& g, Console& con, const std::string& startFen) {
+  g.PgnStartFen = startFen;
+  g.PgnMoves.clear();
+  g.PgnStartDate = con.dateString();
+  g.PgnStartTime = con.timeString();
+  g.PgnGameNumber += 1;
+}
+
 bool LoadGameSnapshot(GameState& g, Console& con) {
   const SnapshotLoad load = LoadSnapshot(g);
   if (load.result == LoadResult::Missing) {

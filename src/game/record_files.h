@@ -46,6 +46,12 @@ std::string TodaysTranscriptName(Console& con);
 bool WriteGamePgn(const GameState& g, Console& con);
 std::string TodaysPgnName(Console& con);
 
+// The game's PGN record begins now: from startFen ("" for the standard
+// start), with no moves yet, dated by the console's clock and numbered as
+// the next game of the run, so that the day's file can tell it from the
+// other games.
+void BeginPgnRecord(GameState& g, Console& con, const std::string& startFen);
+
 // LOAD's reading of the snapshot. When the file is missing or damaged, the
 // line on row 23 says so, nothing of the game has changed and it answers
 // false.

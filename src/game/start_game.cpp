@@ -4,6 +4,8 @@
 
 #include "console/screens.h"
 #include "game/entry.h"
+#include "game/game_start.h"
+#include "game/record_files.h"
 #include "game/turn_loop.h"
 
 namespace bdvx {
@@ -58,7 +60,7 @@ int PickLevel(GameState& g, Console& con) {
 
 }  // namespace
 
-Step StartNewGame(GameState& g, Console& con) {
+Step StartNewGame(GameState& g, Console& con, const GameStart* start) {
   con.playSound("wav/" + g.Voice + "/splash.wav", false);
   CycleSplash(con);
   g.MsgRow = 1;
@@ -73,8 +75,6 @@ Step StartNewGame(GameState& g, Console& con) {
   g.PlayerCaptureCount = 0;
   g.MoveNumber = 0;
   g.HistoryCount = 0;
-  g.PgnStartFen.clear();  // the standard start
-  g.PgnMoves.clear();
   g.Points = 0;
   g.EndReason = kReasonCheckmate;
   g.BlackQueenSideOK = 1;
@@ -104,6 +104,8 @@ Step StartNewGame(GameState& g, Console& con) {
   }
   ShowMenuLine(con);
   g.PawnJump = PawnJumpRecord{};
+  BeginPgnRecord(g, con, "");
+  if (start != nullptr) PlayGameStart(g, *start);
   return Step::TurnTop;
 }
 

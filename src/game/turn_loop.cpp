@@ -15,11 +15,14 @@
 
 namespace bdvx {
 
-int RunGame(GameState& g, Console& con) {
+int RunGame(GameState& g, Console& con, const GameStart* start) {
   Step step = Step::StartNewGame;
   while (step != Step::ExitProgram) {
     switch (step) {
-      case Step::StartNewGame: step = StartNewGame(g, con); break;
+      case Step::StartNewGame:
+        step = StartNewGame(g, con, start);
+        start = nullptr;  // NEW starts from the standard position
+        break;
       case Step::TurnTop: step = TurnTop(g, con); break;
       case Step::PlayerPrompt: step = PlayerPrompt(g, con); break;
       case Step::MoveExecution: step = MoveExecution(g, con); break;

@@ -9,14 +9,17 @@
 
 namespace bdvx {
 
+struct GameStart;
+
 // Runs games from StartNewGame until a stage answers ExitProgram; returns the
 // program's exit status, 0. The tables of InitProgramTables must be filled.
-int RunGame(GameState& g, Console& con);
+// The first game goes on from start when there is one.
+int RunGame(GameState& g, Console& con, const GameStart* start = nullptr);
 
 // A fresh game: splash, seed, starting position and counters, the colour and
-// level picks, the clock's origin and the menu line. Returns TurnTop. Voice
-// is kept.
-Step StartNewGame(GameState& g, Console& con);
+// level picks, the clock's origin and the menu line; then, when there is a
+// start, its position and moves. Returns TurnTop. Voice is kept.
+Step StartNewGame(GameState& g, Console& con, const GameStart* start = nullptr);
 
 // Clears the turn's capture values and gives the move to the computer when
 // the last piece moved was the player's (ComputerSide x MovePiece < 0), else

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace bdvx {
 
@@ -71,7 +72,11 @@ int FlushFileToDisk(int fd) { return ::fsync(fd); }
 
 bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
                      FlushToDisk flush) {
-  const std::string content = JoinLines(lines);
+  return ReplaceFileContent(fileName, JoinLines(lines), flush);
+}
+
+bool ReplaceFileContent(const std::string& fileName, std::string_view content,
+                        FlushToDisk flush) {
   std::string tempName = fileName + ".new-XXXXXX";
   const int fd = ::mkstemp(tempName.data());
   if (fd < 0) return false;
@@ -127,6 +132,34 @@ bool AppendTextLines(const std::string& fileName, const std::vector<std::string>
   // good; remove it so the next game starts it afresh.
   if (!ok && created) ::unlink(fileName.c_str());
   return ok;
+}
+
+WholeFile ReadWholeFile(const std::string& fileName, std::size_t maxBytes, std::string& content,
+                        std::string& problem) {
+  content.clear();
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    problem = std::strerror(errno);
+    return errno == ENOENT ? WholeFile::Missing : WholeFile::Unreadable;
+  }
+  const auto refuse = [&](const char* why) {
+    problem = why;
+    ::close(fd);
+    content.clear();
+    return WholeFile::Unreadable;
+  };
+  if (!IsRegularFile(fd)) return refuse("not a regular file");
+  char buffer[65536];
+  while (true) {
+    const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return refuse(std::strerror(errno));
+    if (count == 0) break;
+    if (content.size() + static_cast<std::size_t>(count) > maxBytes) return refuse("too large");
+    content.append(buffer, static_cast<std::size_t>(count));
+  }
+  ::close(fd);
+  return WholeFile::Read;
 }
 
 TextReadResult ReadTextLines(const std::string& fileName, int maxLines, std::size_t maxLength,

@@ -23,6 +23,17 @@ int FlushFileToDisk(int fd);
 bool ReplaceTextFile(const std::string& fileName, const std::vector<std::string>& lines,
                      FlushToDisk flush = FlushFileToDisk);
 
+// The same for content written as it stands, byte for byte.
+bool ReplaceFileContent(const std::string& fileName, std::string_view content,
+                        FlushToDisk flush = FlushFileToDisk);
+
+// A whole file, byte for byte, of at most maxBytes. Missing: no file of that
+// name; Unreadable: something else is in the way (not a regular file, no
+// permission, a read error, larger than maxBytes), told in problem.
+enum class WholeFile { Read, Missing, Unreadable };
+WholeFile ReadWholeFile(const std::string& fileName, std::size_t maxBytes, std::string& content,
+                        std::string& problem);
+
 // Appends the lines to fileName, each with CR LF, all in one write, so that
 // earlier lines are never rewritten. When the file does not exist yet or is
 // empty, headerLines go first. Returns false when the lines could not be

@@ -11,25 +11,6 @@ namespace {
 
 constexpr std::array<PieceCode, 4> kPromotions = {kQueen, kRook, kBishop, kKnight};
 
-// Says nothing, and answers the promotion question with one piece; notes
-// whether the question was asked.
-class TrialReporter : public MoveReporter {
- public:
-  explicit TrialReporter(PieceCode promotion) : promotion_(promotion) {}
-  void line(int, std::string_view) override {}
-  void scrollMessages() override {}
-  void cue(std::string_view, bool) override {}
-  std::string typedLine(int) override {
-    asked_ = true;
-    return LetterText(promotion_);
-  }
-  bool asked() const { return asked_; }
-
- private:
-  PieceCode promotion_;
-  bool asked_ = false;
-};
-
 // The game with side as the player to move and no history to copy.
 GameState TrialGame(const GameState& g, int side) {
   GameState t;
@@ -49,18 +30,38 @@ GameState TrialGame(const GameState& g, int side) {
   return t;
 }
 
-// Tries the move with one answer to the promotion question; false when the
-// game refuses or cancels it.
-bool TryMove(const GameState& start, const MoveRecord& move, PieceCode promotion,
-             LegalMove& legal, bool& promotes) {
-  GameState g = start;
-  TrialReporter reporter(promotion);
+// The move as the player's entry: its piece, the piece's text and the
+// typed squares.
+void EnterMove(GameState& g, const MoveRecord& move) {
   g.MovePiece = move.piece;
   PieceTextOfCode(g.MovePiece, g.Code2);
   g.TypedFromRow = move.fromRow;
   g.TypedFromCol = move.fromCol;
   g.TypedToRow = move.toRow;
   g.TypedToCol = move.toCol;
+}
+
+// Whether the move validation accepts the move, judged on probe, a copy of
+// start that is used again: a refusal changes only CapturedPiece and
+// CaptureFlag, which are put back; an acceptance gets a fresh copy. Most
+// tries end here, without the cost of copying the game.
+bool Validates(GameState& probe, const GameState& start, const MoveRecord& move) {
+  SilentReporter reporter(kQueen);
+  EnterMove(probe, move);
+  const bool accepted = MoveValidation(probe, reporter) == Step::MoveExecution;
+  probe.CapturedPiece = start.CapturedPiece;
+  probe.CaptureFlag = start.CaptureFlag;
+  if (accepted) probe = start;
+  return accepted;
+}
+
+// Tries the move with one answer to the promotion question; false when the
+// game refuses or cancels it.
+bool TryMove(const GameState& start, const MoveRecord& move, PieceCode promotion,
+             LegalMove& legal, bool& promotes) {
+  GameState g = start;
+  SilentReporter reporter(promotion);
+  EnterMove(g, move);
   if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
   const MoveOutcome outcome = ExecuteMove(g, reporter);
   promotes = reporter.asked();
@@ -79,6 +80,7 @@ void Add(LegalMoves& list, const LegalMove& move) {
 LegalMoves ListLegalMoves(const GameState& g, int side) {
   assert(side == kWhite || side == kBlack);
   const GameState start = TrialGame(g, side);
+  GameState probe = start;
   LegalMoves list;
   for (int fromRow = 1; fromRow <= 8; ++fromRow) {
     for (int fromCol = 1; fromCol <= 8; ++fromCol) {
@@ -89,6 +91,7 @@ LegalMoves ListLegalMoves(const GameState& g, int side) {
           const MoveRecord move{piece, fromRow, fromCol, toRow, toCol};
           LegalMove legal;
           bool promotes = false;
+          if (!Validates(probe, start, move)) continue;
           if (!TryMove(start, move, kPromotions[0], legal, promotes)) continue;
           Add(list, legal);
           for (std::size_t i = 1; promotes && i < kPromotions.size(); ++i) {

@@ -6,6 +6,8 @@
 #include <array>
 
 #include "core/game_state.h"
+#include "core/piece_text.h"
+#include "rules/move_reporter.h"
 
 namespace bdvx {
 
@@ -24,6 +26,25 @@ struct LegalMoves {
 
   const LegalMove* begin() const { return moves.data(); }
   const LegalMove* end() const { return moves.data() + count; }
+};
+
+// A reporter for moves tried or replayed off the screen: says nothing, and
+// answers the promotion question with one piece; notes whether it was asked.
+class SilentReporter : public MoveReporter {
+ public:
+  explicit SilentReporter(PieceCode promotion) : promotion_(promotion) {}
+  void line(int, std::string_view) override {}
+  void scrollMessages() override {}
+  void cue(std::string_view, bool) override {}
+  std::string typedLine(int) override {
+    asked_ = true;
+    return LetterText(promotion_);
+  }
+  bool asked() const { return asked_; }
+
+ private:
+  PieceCode promotion_;
+  bool asked_ = false;
 };
 
 // The legal moves of side in the game g, side to move, by from-square in

@@ -59,4 +59,8 @@ void SetTurn(GameState& g, int sideToMove, int computerSide, int fullmoveNumber)
   if (sideToMove == kWhite && computerSide == kWhite) g.MoveNumber -= 1;
 }
 
+int ChessMoveNumber(const GameState& g, int sideToMove) {
+  return g.MoveNumber + (sideToMove == kWhite && g.ComputerSide == kWhite ? 1 : 0);
+}
+
 }  // namespace bdvx

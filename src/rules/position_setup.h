@@ -31,4 +31,8 @@ void PlacePosition(GameState& g, const Position& position);
 // computer has White's move of it still to make.
 void SetTurn(GameState& g, int sideToMove, int computerSide, int fullmoveNumber);
 
+// The chess move number of the game's turn, sideToMove to move: SetTurn's
+// reading of MoveNumber undone.
+int ChessMoveNumber(const GameState& g, int sideToMove);
+
 }  // namespace bdvx

@@ -14,9 +14,13 @@
 //   copy FROM TO     a record file copied (a snapshot kept before the next)
 //   edit FILE N TEXT line N of a record file replaced (a damaged snapshot)
 //   block NAME       a directory in place of a record file; unblock NAME
+//   bring DATA NAME  a file of tests/data copied in as NAME
+//   time HH:MM:SS    the time of day the console gives from then on
+//   start pgn DATA   the game goes on from the last game of a PGN file of
+//   start fen FEN    tests/data, or from a FEN (before the game starts)
 //
-// Everything but the first three kinds happens when the game next waits for
-// input. BRANDOVEX_UPDATE_GOLDEN=1 writes the golden files instead of
+// Everything but the first three kinds and start happens when the game next
+// waits for input. BRANDOVEX_UPDATE_GOLDEN=1 writes the golden files instead of
 // comparing: only ever after reading every changed screen and file.
 #include <gtest/gtest.h>
 
@@ -28,6 +32,7 @@
 #include <sstream>
 
 #include "console/virtual_console.h"
+#include "game/game_start.h"
 #include "game/turn_loop.h"
 #include "test_support.h"
 
@@ -41,7 +46,10 @@ bool Updating() {
   return update != nullptr && std::string(update) == "1";
 }
 
-void QueueScript(VirtualConsole& con, const fs::path& script) {
+// Queues the script's inputs and actions; true when it names a start, read
+// into start.
+bool QueueScript(VirtualConsole& con, const fs::path& script, GameStart& start) {
+  bool started = false;
   std::istringstream in(ReadFile(script));
   int number = 0;
   for (std::string line; std::getline(in, line);) {
@@ -76,6 +84,17 @@ void QueueScript(VirtualConsole& con, const fs::path& script) {
       const std::size_t textAt = rest.find(' ', first.size() + second.size() + 1);
       const std::string text = textAt == std::string::npos ? "" : rest.substr(textAt + 1);
       con.queueAction([first, n = std::stoi(second), text] { ReplaceLine(first, n, text); });
+    } else if (verb == "bring") {
+      con.queueAction([from = DataDir() / first, second] { fs::copy_file(from, second); });
+    } else if (verb == "time") {
+      con.queueAction([&con, first] { con.setTime(first); });
+    } else if (verb == "start") {
+      const std::string source = rest.substr(first.size() + 1);
+      std::string error;
+      const bool read = first == "pgn" ? ReadPgnGameStart(DataDir() / source, start, error)
+                                       : ReadFenGameStart(source, start, error);
+      EXPECT_TRUE(read) << error;
+      started = true;
     } else if (verb == "block" || verb == "unblock") {
       con.queueAction([first, block = verb == "block"] {
         fs::remove(first);
@@ -85,6 +104,7 @@ void QueueScript(VirtualConsole& con, const fs::path& script) {
       ADD_FAILURE() << script << ":" << number << ": no such script line: " << line;
     }
   }
+  return started;
 }
 
 // The screens as the golden file holds them: for each kept moment a header
@@ -186,10 +206,11 @@ TEST_P(Scenario, ScreensAndRecordsAsTheGoldenFiles) {
   InitProgramTables(*g);
   VirtualConsole con;
   con.keepMoments(true, false);
-  QueueScript(con, DataDir() / "scenarios" / (GetParam() + ".txt"));
+  const auto start = std::make_unique<GameStart>();
+  const bool started = QueueScript(con, DataDir() / "scenarios" / (GetParam() + ".txt"), *start);
   std::string end = "the script ran out";
   try {
-    RunGame(*g, con);
+    RunGame(*g, con, started ? start.get() : nullptr);
     end = "the program ended with " + std::to_string(con.pendingInput()) + " inputs unread";
   } catch (const ScriptExhausted&) {
   }

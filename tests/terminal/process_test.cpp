@@ -43,6 +43,7 @@ struct GameRun {
   std::string out;  // standard output, the pseudo-terminal's output when on one
   std::string err;
   double idleCpu = -1;  // processor seconds spent waiting at the colour prompt
+  bool wroteRecords = false;  // a record file (BDVX...) was left behind
 };
 
 // Runs the game with the arguments on a pseudo-terminal of 80x24 with
@@ -105,11 +106,14 @@ GameRun RunGame(std::vector<std::string> arguments, const std::string& term, boo
   if (terminal >= 0) close(terminal);
   if (term.empty()) run.out = test::ReadFile("out.txt");
   run.err = test::ReadFile("err.txt");
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    if (entry.path().filename().string().starts_with("BDVX")) run.wroteRecords = true;
+  }
   return run;
 }
 
 TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
-  const std::string usage = "usage: brandovex [--help | --version]\n";
+  const std::string usage = "usage: brandovex [--help | --version | FILE.pgn | --fen FEN]\n";
   const std::string advice =
       "; run it with TERM set to a type that can place the cursor and show colours, e.g. "
       "TERM=xterm-256color\n";
@@ -126,6 +130,12 @@ TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
       {{"--version"}, "", false, 0, "brandovex *.*.*\n", ""},
       {{"--colour"}, "", false, 2, "", "brandovex: unknown argument '--colour'\n" + usage},
       {{"--help", "--version"}, "", false, 2, "", "brandovex: too many arguments\n" + usage},
+      // A game to go on from is refused on a terminal left untouched.
+      {{"no-such.pgn"}, "xterm-256color", false, 2, "",
+       "brandovex: no-such.pgn: cannot be read (No such file or directory)\n"},
+      {{"--fen", "8/8/8/8/8/8/8/8 w - -"}, "xterm-256color", false, 2, "",
+       "brandovex: --fen: White has 0 kings, not 1\n"},
+      {{"--fen"}, "", false, 2, "", "brandovex: --fen needs a FEN\n" + usage},
       {{}, "", false, 1, "", "brandovex: needs a terminal (run it in a terminal window)\n"},
       {{}, "dumb", false, 1, "",
        "brandovex: the terminal type \"dumb\" cannot place the cursor or show colours" + advice},
@@ -142,6 +152,9 @@ TEST(Process, ArgumentsRefusedTerminalsAndAVanishingTerminal) {
     EXPECT_EQ(run.status, c.status);
     EXPECT_TRUE(Fits(run.out, c.out)) << run.out;
     EXPECT_EQ(run.err, c.err);
+    if (c.status == 2) {
+      EXPECT_FALSE(run.wroteRecords);
+    }
     // Waiting for the player costs next to no processor time.
     if (c.hangUp) {
       EXPECT_LT(run.idleCpu, 0.3);

@@ -87,13 +87,14 @@ bool ReadMode(const std::vector<std::string>& words, SettingReader& reader, Posi
     p.mode = what;
     return reader.count(2) && reader.number(2, what == "perft" ? 0 : 1, kMaxDepth, p.depth);
   }
-  if (!reader.count(1)) return false;
   if (what != "analyze" && what != "legal") {
-    error = "mode must be analyze, legal, perft N or divide N, got \"" + what + "\"";
+    std::string given;
+    for (std::size_t i = 1; i < words.size(); ++i) given += (i > 1 ? " " : "") + words[i];
+    error = "mode must be analyze, legal, perft N or divide N, got \"" + given + "\"";
     return false;
   }
   p.mode = what;
-  return true;
+  return reader.count(1);
 }
 
 // The settings a fen line gives.

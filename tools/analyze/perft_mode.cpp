@@ -18,7 +18,7 @@ std::string SquareName(int square) {
 }
 
 std::string MoveName(const FastMove& move) {
-  static constexpr const char* kLetters = "  nbr   q";  // by the piece's magnitude
+  static constexpr const char* kLetters = "   nbr   q";  // by the piece's magnitude
   std::string name = SquareName(move.from) + SquareName(move.to);
   if (move.promotion != 0) name += kLetters[move.promotion];
   return name;

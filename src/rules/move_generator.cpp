@@ -114,6 +114,12 @@ void RulesBoard::put(int square, int code) {
   }
 }
 
+// The castling rook's jump beside its king, or back to its corner.
+void RulesBoard::moveRook(int row, int fromCol, int toCol) {
+  put(SquareOf(row, toCol), at(SquareOf(row, fromCol)));
+  put(SquareOf(row, fromCol), kEmpty);
+}
+
 // The king the rules look at: the first in row-major order; 0 without one.
 int RulesBoard::kingSquare(int side) const {
   const std::size_t s = SideIndex(side);
@@ -300,10 +306,9 @@ RulesBoard::Undo RulesBoard::make(const FastMove& move) {
   put(from, kEmpty);
   if (enPassant) put(victim, kEmpty);  // after the pawn lands, as the game judges it
   const int row = RowOfSquare(from);
+  const int toCol = ColOfSquare(to);
   if (move.kind == MoveKind::Castling) {
-    const int corner = SquareOf(row, CastlingRookCorner(ColOfSquare(to)));
-    put(SquareOf(row, CastlingRookBeside(ColOfSquare(to))), at(corner));
-    put(corner, kEmpty);
+    moveRook(row, CastlingRookCorner(toCol), CastlingRookBeside(toCol));
   }
 
   // The en-passant memory: set by a jump; kept by a pawn's other moves when
@@ -314,18 +319,7 @@ RulesBoard::Undo RulesBoard::make(const FastMove& move) {
     pawnJump_ = {};
   }
 
-  // Castling rights: a king's move, a rook leaving its corner, anything
-  // landing on a corner.
-  if (to == SquareOf(8, 8)) rights_.WhiteKingSideOK = 0;
-  if (to == SquareOf(8, 1)) rights_.WhiteQueenSideOK = 0;
-  if (to == SquareOf(1, 8)) rights_.BlackKingSideOK = 0;
-  if (to == SquareOf(1, 1)) rights_.BlackQueenSideOK = 0;
-  if (placed == kKing) rights_.WhiteQueenSideOK = rights_.WhiteKingSideOK = 0;
-  if (placed == -kKing) rights_.BlackQueenSideOK = rights_.BlackKingSideOK = 0;
-  if (placed == kRook && from == SquareOf(8, 8)) rights_.WhiteKingSideOK = 0;
-  if (placed == kRook && from == SquareOf(8, 1)) rights_.WhiteQueenSideOK = 0;
-  if (placed == -kRook && from == SquareOf(1, 8)) rights_.BlackKingSideOK = 0;
-  if (placed == -kRook && from == SquareOf(1, 1)) rights_.BlackQueenSideOK = 0;
+  ClearCastlingRights(rights_, placed, row, ColOfSquare(from), RowOfSquare(to), toCol);
 
   side_ = -side_;
   checkInForce_ = kFromBoard;
@@ -341,9 +335,7 @@ void RulesBoard::takeBack(const FastMove& move, const Undo& undo) {
   const int to = move.to;
   const int row = RowOfSquare(from);
   if (move.kind == MoveKind::Castling) {
-    const int beside = SquareOf(row, CastlingRookBeside(ColOfSquare(to)));
-    put(SquareOf(row, CastlingRookCorner(ColOfSquare(to))), at(beside));
-    put(beside, kEmpty);
+    moveRook(row, CastlingRookBeside(ColOfSquare(to)), CastlingRookCorner(ColOfSquare(to)));
   }
   if (move.kind == MoveKind::EnPassant) {
     put(SquareOf(EnPassantVictimRow(side_), ColOfSquare(to)), undo.taken);

@@ -22,6 +22,7 @@
 #include <cstdint>
 
 #include "core/board.h"
+#include "rules/castling_rights.h"
 
 namespace bdvx {
 
@@ -52,14 +53,6 @@ struct FastMoveList {
 constexpr int SquareOf(int row, int col) { return (row + 1) * 10 + col; }
 constexpr int RowOfSquare(int square) { return square / 10 - 1; }
 constexpr int ColOfSquare(int square) { return square % 10; }
-
-// The four castling rights, in the game's names.
-struct CastlingRights {
-  int BlackQueenSideOK = 0;
-  int WhiteQueenSideOK = 0;
-  int BlackKingSideOK = 0;
-  int WhiteKingSideOK = 0;
-};
 
 class RulesBoard {
  public:
@@ -97,6 +90,7 @@ class RulesBoard {
   bool standsAfter(const FastMove& move);
   void addCastlings(int king, FastMoveList& list);
   void put(int square, int code);
+  void moveRook(int row, int fromCol, int toCol);
 
   std::array<int, 120> cells_{};
   int side_ = kWhite;

@@ -64,9 +64,10 @@ bool RunLegal(const Position& position, std::ostream& out, std::string& disagree
   for (int i = 0; i < tried.count || i < fast.count; ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
     if (i < tried.count && i < fast.count && tried.moves[at] == fast.moves[at]) continue;
-    disagreement = "the game finds " + (i < tried.count ? MoveLine(tried.moves[at], true) : "no more") +
-                   ", the fast move generator " +
-                   (i < fast.count ? MoveLine(fast.moves[at], true) : "no more");
+    disagreement = "the fast move generator disagrees with the game: the game finds " +
+                   (i < tried.count ? MoveLine(tried.moves[at], true) : "no more moves") +
+                   ", the generator " +
+                   (i < fast.count ? MoveLine(fast.moves[at], true) : "no more moves");
     return false;
   }
   return true;

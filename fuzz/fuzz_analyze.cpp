@@ -1,6 +1,8 @@
-// The bytes are the standard input of the analysis tool: eight board rows and
-// setting lines. What the reader accepts is run through the tool's mode, the
-// rules' legal-move listing or the computer player's analysis.
+// The bytes are the standard input of the analysis tool: eight board rows (or
+// a fen line) and setting lines. What the reader accepts is run through the
+// tool's mode: the rules' legal-move listing, which must find the fast move
+// generator in agreement, the move-tree count (two half-moves deep at most,
+// for speed) or the computer player's analysis.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -22,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_REQUIRE(position.side == kWhite || position.side == kBlack, "a position without a side");
   std::ostringstream out;
   if (position.mode == "legal") {
-    analyze::RunLegal(position, out);
+    std::string disagreement;
+    FUZZ_REQUIRE(analyze::RunLegal(position, out, disagreement), disagreement);
+  } else if (position.mode == "perft" || position.mode == "divide") {
+    if (position.depth <= 2) analyze::RunPerft(position, out);
   } else {
     analyze::RunAnalyze(position, out);
   }

@@ -84,6 +84,7 @@ struct GameState {
   int DescriptiveOutput = 0;
   int MsgRow = 1;
   std::string EndReason = kReasonCheckmate;
+  bool Stalemate = false;  // the draw came from a side left without a legal move
   std::string Winner;
 
   // Working fields of the current turn.

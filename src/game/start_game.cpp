@@ -77,6 +77,7 @@ Step StartNewGame(GameState& g, Console& con, const GameStart* start) {
   g.HistoryCount = 0;
   g.Points = 0;
   g.EndReason = kReasonCheckmate;
+  g.Stalemate = false;
   g.BlackQueenSideOK = 1;
   g.BlackKingSideOK = 1;
   g.WhiteQueenSideOK = 1;

@@ -11,6 +11,7 @@
 #include "game/board_report.h"
 #include "game/console_reporter.h"
 #include "game/game_end.h"
+#include "rules/legal_moves.h"
 #include "rules/move_messages.h"
 
 namespace bdvx {
@@ -35,8 +36,21 @@ int RunGame(GameState& g, Console& con, const GameStart* start) {
 
 namespace {
 
+// A side to move without a legal move that is not in check is stalemated:
+// the game ends as a draw, said in the message column.
+bool EndsInStalemate(GameState& g, Console& con, int side) {
+  if (!Stalemated(g, side)) return false;
+  ConsoleReporter reporter(con, g.Voice);
+  const std::string& word = side > 0 ? kWordWhite : kWordBlack;
+  ShowMessage(reporter, g.MsgRow, " DRAW: STALEMATE - " + word + " has no legal move.");
+  g.EndReason = kReasonDraw;
+  g.Stalemate = true;
+  return true;
+}
+
 // The computer chooses and hands its move to the common execution, or
-// resigns when it found none. MoveNumber counts the turn either way.
+// resigns when it found none, unless it has none: a stalemate. MoveNumber
+// counts the turn either way.
 Step ComputerTurn(GameState& g, Console& con) {
   g.ComputerMove.piece = kNoPiece;
   ShowParseReport(con, BuildParseBoard(g.GameBoard, g.ParseBoard));
@@ -57,6 +71,7 @@ Step ComputerTurn(GameState& g, Console& con) {
   g.MoveNumber += 1;
 
   if (g.ComputerMove.piece == 0) {
+    if (EndsInStalemate(g, con, g.ComputerSide)) return Step::EndGame;
     // MovePiece still holds the player's last piece: the player's side wins.
     ConsoleReporter reporter(con, g.Voice);
     ShowMessage(reporter, g.MsgRow, " This Chess program RESIGNS.");
@@ -70,7 +85,8 @@ Step ComputerTurn(GameState& g, Console& con) {
   return Step::MoveExecution;
 }
 
-// The board, the flash of the computer's last move and the status line.
+// The board, the flash of the computer's last move and the status line;
+// then the player's prompt, unless the player is stalemated.
 Step PlayerTurn(GameState& g, Console& con) {
   DrawBoard(con, g.GameBoard, g.ComputerSide, g.ComputerCaptures, g.PlayerCaptures);
 
@@ -98,6 +114,7 @@ Step PlayerTurn(GameState& g, Console& con) {
   con.print(" min. Level:");
   con.printNumber(g.Level);
   con.printLine("   ");
+  if (EndsInStalemate(g, con, -g.ComputerSide)) return Step::EndGame;
   return Step::PlayerPrompt;
 }
 

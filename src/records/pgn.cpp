@@ -34,7 +34,9 @@ struct PgnEnding {
 PgnEnding EndingOf(const GameState& g) {
   if (g.EndReason == kReasonSnapshot) return {"*", "Game saved", false};
   if (g.EndReason == kReasonUserExit) return {"*", "Game left unfinished", false};
-  if (g.EndReason == kReasonDraw) return {"1/2-1/2", "Draw by repetition"};
+  if (g.EndReason == kReasonDraw) {
+    return {"1/2-1/2", g.Stalemate ? "Draw by stalemate" : "Draw by repetition"};
+  }
   // The winner as the game end names it: the side of MovePiece.
   const bool whiteWins = g.MovePiece >= 0;
   const std::string winner = whiteWins ? "White" : "Black";

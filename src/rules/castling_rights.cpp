@@ -16,11 +16,11 @@ int CastlePermission(const GameState& g, PieceCode king, int toCol) {
 namespace {
 
 // The right that belongs to a rook's home corner, or nothing.
-int* CornerRight(GameState& g, int row, int col) {
-  if (row == 8 && col == 8) return &g.WhiteKingSideOK;
-  if (row == 8 && col == 1) return &g.WhiteQueenSideOK;
-  if (row == 1 && col == 8) return &g.BlackKingSideOK;
-  if (row == 1 && col == 1) return &g.BlackQueenSideOK;
+int* CornerRight(CastlingRights& rights, int row, int col) {
+  if (row == 8 && col == 8) return &rights.WhiteKingSideOK;
+  if (row == 8 && col == 1) return &rights.WhiteQueenSideOK;
+  if (row == 1 && col == 8) return &rights.BlackKingSideOK;
+  if (row == 1 && col == 1) return &rights.BlackQueenSideOK;
   return nullptr;
 }
 
@@ -35,22 +35,33 @@ void SetCastlingRightsFromBoard(GameState& g) {
   g.BlackQueenSideOK = blackKingHome && g.GameBoard(1, 1) == -kRook ? 1 : 0;
 }
 
+void ClearCastlingRights(CastlingRights& rights, PieceCode piece, int fromRow, int fromCol,
+                         int toRow, int toCol) {
+  if (int* right = CornerRight(rights, toRow, toCol)) *right = 0;
+  if (piece == kKing) {
+    rights.WhiteQueenSideOK = 0;
+    rights.WhiteKingSideOK = 0;
+  } else if (piece == -kKing) {
+    rights.BlackQueenSideOK = 0;
+    rights.BlackKingSideOK = 0;
+  } else if (piece == kRook && fromRow == 8) {
+    if (fromCol == 8) rights.WhiteKingSideOK = 0;
+    if (fromCol == 1) rights.WhiteQueenSideOK = 0;
+  } else if (piece == -kRook && fromRow == 1) {
+    if (fromCol == 8) rights.BlackKingSideOK = 0;
+    if (fromCol == 1) rights.BlackQueenSideOK = 0;
+  }
+}
+
 void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol, int toRow,
                          int toCol) {
-  if (int* right = CornerRight(g, toRow, toCol)) *right = 0;
-  if (piece == kKing) {
-    g.WhiteQueenSideOK = 0;
-    g.WhiteKingSideOK = 0;
-  } else if (piece == -kKing) {
-    g.BlackQueenSideOK = 0;
-    g.BlackKingSideOK = 0;
-  } else if (piece == kRook && fromRow == 8) {
-    if (fromCol == 8) g.WhiteKingSideOK = 0;
-    if (fromCol == 1) g.WhiteQueenSideOK = 0;
-  } else if (piece == -kRook && fromRow == 1) {
-    if (fromCol == 8) g.BlackKingSideOK = 0;
-    if (fromCol == 1) g.BlackQueenSideOK = 0;
-  }
+  CastlingRights rights{g.BlackQueenSideOK, g.WhiteQueenSideOK, g.BlackKingSideOK,
+                        g.WhiteKingSideOK};
+  ClearCastlingRights(rights, piece, fromRow, fromCol, toRow, toCol);
+  g.BlackQueenSideOK = rights.BlackQueenSideOK;
+  g.WhiteQueenSideOK = rights.WhiteQueenSideOK;
+  g.BlackKingSideOK = rights.BlackKingSideOK;
+  g.WhiteKingSideOK = rights.WhiteKingSideOK;
 }
 
 }  // namespace bdvx

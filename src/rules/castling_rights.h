@@ -6,6 +6,14 @@
 
 namespace bdvx {
 
+// The four castling rights, in the game's names.
+struct CastlingRights {
+  int BlackQueenSideOK = 0;
+  int WhiteQueenSideOK = 0;
+  int BlackKingSideOK = 0;
+  int WhiteKingSideOK = 0;
+};
+
 // The right of the king's side for the wing of toCol (queen side for columns
 // up to 5, king side beyond); 0 while any check stands against the mover.
 int CastlePermission(const GameState& g, PieceCode king, int toCol);
@@ -13,6 +21,8 @@ int CastlePermission(const GameState& g, PieceCode king, int toCol);
 // A king's move clears both rights of its side; a rook leaving its starting
 // corner, or a piece landing there (taking the rook that held the right),
 // clears that corner's right. Rights are never given back.
+void ClearCastlingRights(CastlingRights& rights, PieceCode piece, int fromRow, int fromCol,
+                         int toRow, int toCol);
 void ClearCastlingRights(GameState& g, PieceCode piece, int fromRow, int fromCol, int toRow,
                          int toCol);
 

@@ -120,9 +120,11 @@ AfterMove AfterMoveCheck(Board& board, const PawnJumpRecord& pawnJump, CheckTabl
   const bool castling = kind == kKing && ruleResult == kRuleCastle;
 
   // A pawn's diagonal step onto an empty square takes en passant, and only
-  // the pawn of the other side that has just jumped over that square.
+  // the pawn of the other side that has just jumped over that square. (In
+  // the announcing mode a promoting pawn already stands there as its piece.)
   bool enPassant = false;
-  if (kind == kPawn && fromCol != toCol && destinationBefore == kEmpty) {
+  const bool pawnMove = kind == kPawn || ruleResult == kRulePromotion;
+  if (pawnMove && fromCol != toCol && destinationBefore == kEmpty) {
     enPassant = pawnJump.code * piece < 0 && Magnitude(pawnJump.code) == kPawn &&
                 pawnJump.row == toRow && pawnJump.col == toCol;
     if (!enPassant) {

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "core/piece_text.h"
+#include "rules/check.h"
 #include "rules/move_execution.h"
 #include "rules/move_outcome.h"
+#include "rules/piece_moves.h"
 
 namespace bdvx {
 namespace {
@@ -75,9 +77,75 @@ void Add(LegalMoves& list, const LegalMove& move) {
   list.moves[static_cast<std::size_t>(list.count++)] = move;
 }
 
+// The check a standing move gives, as the move execution has AfterMoveCheck
+// score it: on the board with the castling rook beside its king and a
+// promoted pawn replaced by its piece.
+int CheckScoreOf(const GameState& g, int side, const LegalMove& legal, const FastMove& fast) {
+  const MoveRecord& m = legal.move;
+  Board board = g.GameBoard;
+  CheckTable checkState = g.CheckState;
+  int lastMover = -side;
+  PawnJumpRecord pawnJump = g.PawnJump;
+  int ruleResult = kRuleOrdinary;
+  int piece = m.piece;
+  if (fast.kind == MoveKind::Castling) {
+    ruleResult = kRuleCastle;
+    board(m.fromRow, CastlingRookBeside(m.toCol)) = board(m.fromRow, CastlingRookCorner(m.toCol));
+    board(m.fromRow, CastlingRookCorner(m.toCol)) = kEmpty;
+  } else if (legal.promotedTo != 0) {
+    ruleResult = kRulePromotion;
+    piece = m.piece * legal.promotedTo;
+  } else if (fast.kind == MoveKind::PawnJump) {
+    pawnJump = {m.piece, (m.fromRow + m.toRow) / 2, m.fromCol};
+  }
+  const int destinationBefore = board(m.toRow, m.toCol);
+  board(m.toRow, m.toCol) = piece;
+  board(m.fromRow, m.fromCol) = kEmpty;
+  const AfterMove check =
+      AfterMoveCheck(board, pawnJump, checkState, piece, m.fromRow, m.fromCol, m.toRow, m.toCol,
+                     destinationBefore, ruleResult, kAnnounceMode, lastMover);
+  assert(!check.moveCanceled);
+  return check.checkScore;
+}
+
 }  // namespace
 
+RulesBoard RulesBoardOf(const GameState& g, int side) {
+  const CastlingRights rights{g.BlackQueenSideOK, g.WhiteQueenSideOK, g.BlackKingSideOK,
+                              g.WhiteKingSideOK};
+  const bool checkInForce = g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
+                            g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0;
+  return RulesBoard(g.GameBoard, side, rights, g.PawnJump, checkInForce);
+}
+
 LegalMoves ListLegalMoves(const GameState& g, int side) {
+  assert(side == kWhite || side == kBlack);
+  RulesBoard board = RulesBoardOf(g, side);
+  FastMoveList fast;
+  board.listMoves(fast);
+  SortInListingOrder(fast);
+  LegalMoves list;
+  for (int i = 0; i < fast.count; ++i) {
+    const FastMove& m = fast.moves[static_cast<std::size_t>(i)];
+    LegalMove legal;
+    legal.move = {g.GameBoard(RowOfSquare(m.from), ColOfSquare(m.from)), RowOfSquare(m.from),
+                  ColOfSquare(m.from), RowOfSquare(m.to), ColOfSquare(m.to)};
+    legal.promotedTo = m.promotion;
+    legal.kingCaptured = m.kind == MoveKind::KingCapture;
+    if (!legal.kingCaptured) legal.checkScore = CheckScoreOf(g, side, legal, m);
+    Add(list, legal);
+  }
+  return list;
+}
+
+bool Stalemated(const GameState& g, int side) {
+  RulesBoard board = RulesBoardOf(g, side);
+  FastMoveList fast;
+  board.listMoves(fast);
+  return fast.count == 0 && !KingInCheck(g.GameBoard, side);
+}
+
+LegalMoves ListLegalMovesByTrial(const GameState& g, int side) {
   assert(side == kWhite || side == kBlack);
   const GameState start = TrialGame(g, side);
   GameState probe = start;

@@ -1,12 +1,15 @@
-// Every move a side may make, as the game judges a player's move: its
-// validation and execution, tried on a scratch copy of the game, so that
-// nothing differs from what the player would be told.
+// Every move a side may make, as the game judges a player's move: found by
+// the fast move generator, with the check each gives as the game's own check
+// logic scores it; and the same list found the slow way, by the game's
+// validation and execution tried on a scratch copy of the game for every
+// pair of squares, against which the fast one is proven.
 #pragma once
 
 #include <array>
 
 #include "core/game_state.h"
 #include "core/piece_text.h"
+#include "rules/move_generator.h"
 #include "rules/move_reporter.h"
 
 namespace bdvx {
@@ -16,6 +19,7 @@ struct LegalMove {
   PieceCode promotedTo = 0;  // kKnight..kQueen for a promotion, else 0
   int checkScore = 0;        // the check it gives, as AfterMoveCheck scores it
   bool kingCaptured = false;  // it takes the other king, which ends the game
+  bool operator==(const LegalMove&) const = default;
 };
 
 // At most 218 moves in any chess position; room for a few more.
@@ -53,5 +57,16 @@ class SilentReporter : public MoveReporter {
 // en-passant target and the checks in force are g's; the history plays no
 // part (the repetition draw ends a game, it does not forbid a move).
 LegalMoves ListLegalMoves(const GameState& g, int side);
+
+// The same list, each move tried through MoveValidation and ExecuteMove:
+// exact by construction, and slow (about a millisecond).
+LegalMoves ListLegalMovesByTrial(const GameState& g, int side);
+
+// The fast generator's board for side to move in the game g: its board,
+// castling rights, PawnJump, and whether CheckState records a check.
+RulesBoard RulesBoardOf(const GameState& g, int side);
+
+// Stalemate: side has no legal move and its king is not attacked.
+bool Stalemated(const GameState& g, int side);
 
 }  // namespace bdvx

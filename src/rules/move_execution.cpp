@@ -124,12 +124,17 @@ struct TryRecord {
   }
 };
 
-// The check lines of the message column, in order: a discovered check, a
-// direct check, then checkmate. The player hears the check cue for each
-// check against their own side.
+// The side a move gives check to: "BLACK" after a White move.
+const std::string& CheckedSide(const GameState& g) {
+  return g.MovePiece >= 0 ? kWordBlack : kWordWhite;
+}
+
+// The check lines of the message column, in order: a discovered check, then
+// a direct check. The player hears the check cue for each check against
+// their own side.
 void AnnounceChecks(GameState& g, MoveReporter& reporter, const AfterMove& check) {
   if (check.checkScore == kNoCheck) return;
-  const std::string side = g.MovePiece >= 0 ? kWordBlack : kWordWhite;
+  const std::string& side = CheckedSide(g);
   const bool playerInCheck = g.PlayerLetter == side.substr(0, 1);
   const auto checkLine = [&](const char* tail) {
     ShowMessage(reporter, g.MsgRow, " " + side + tail);
@@ -137,9 +142,6 @@ void AnnounceChecks(GameState& g, MoveReporter& reporter, const AfterMove& check
   };
   if (check.discoveredCheck) checkLine(" is in CHECK DISCOVERED");
   if (check.directCheck) checkLine(" is in CHECK        ");
-  if (check.checkScore > kMateThreshold) {
-    ShowMessage(reporter, g.MsgRow, " " + side + " CHECKMATED                      ");
-  }
 }
 
 // The en-passant capture of the pawn remembered in PawnJump. Returns false
@@ -270,25 +272,30 @@ MoveOutcome ExecuteMove(GameState& g, MoveReporter& reporter) {
   }
   g.PgnMoves.push_back(san + SanCheckMark(check.checkScore));
   AnnounceChecks(g, reporter, check);
-  if (check.checkScore > kMateThreshold) {
-    outcome.next = Step::EndGame;
-    return outcome;
-  }
 
+  // Every capture is booked, a mating one too, before the game can end.
   ClearCastlingRights(g, g.MovePiece, g.FromRow, g.FromCol, g.ToRow, g.ToCol);
   g.Points += destinationBefore * g.ComputerSide;
 
+  bool booked = true;  // false: PawnJump remembers the mover's own pawn
   if (Magnitude(g.MovePiece) == kPawn &&
       (g.CaptureFlag == kCaptureNone ||
        (g.CaptureFlag == kCaptureDiagonal && g.PawnJump.code != 0))) {
-    if (!HandleEnPassant(g, reporter)) return outcome;
+    booked = HandleEnPassant(g, reporter);
   }
 
   // After a two-square step PawnJump stays for the opponent's next move.
-  if (g.CaptureFlag != kCapturePawnJump) {
+  if (booked && g.CaptureFlag != kCapturePawnJump) {
     RecordCapture(g);
     g.PawnJump = PawnJumpRecord{};
   }
+
+  if (check.checkScore > kMateThreshold) {
+    ShowMessage(reporter, g.MsgRow, " " + CheckedSide(g) + " CHECKMATED                      ");
+    outcome.next = Step::EndGame;
+    return outcome;
+  }
+  if (!booked) return outcome;
 
   if (g.MovePiece == g.HintMove.piece && g.ToRow == g.HintMove.toRow &&
       g.ToCol == g.HintMove.toCol) {

@@ -74,5 +74,16 @@ TEST(Positions, PlayerMovesTheRulesAllow) { ExpectOutputs("legal_positions.txt")
 
 TEST(Positions, ComputerPlayersChoices) { ExpectOutputs("analyze_positions.txt"); }
 
+// Refused inputs: status 2, no output, the error line naming the right line.
+TEST(Positions, BadInputsNameTheirLine) {
+  const std::vector<Position> inputs = ReadPositions("bad_inputs.txt");
+  ASSERT_GE(inputs.size(), 10u);
+  for (const Position& p : inputs) {
+    const ToolRun run = RunTool(p.input);
+    EXPECT_EQ(run.status, 2) << p.name;
+    EXPECT_EQ(run.out + run.err, p.expected) << p.name;
+  }
+}
+
 }  // namespace
 }  // namespace bdvx::test

@@ -3,10 +3,13 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <memory>
 #include <sstream>
 #include <vector>
 
 #include "core/board_text.h"
+#include "records/fen.h"
+#include "rules/position_setup.h"
 
 namespace bdvx::analyze {
 namespace {
@@ -74,19 +77,42 @@ bool ReadCheckRow(SettingReader& reader, CheckTable& checkState, int row) {
   return true;
 }
 
+constexpr int kMaxDepth = 15;
+
+// The mode line: "analyze", "legal", "perft N" or "divide N".
+bool ReadMode(const std::vector<std::string>& words, SettingReader& reader, Position& p,
+              std::string& error) {
+  const std::string what = words.size() > 1 ? words[1] : "";
+  if (what == "perft" || what == "divide") {
+    p.mode = what;
+    return reader.count(2) && reader.number(2, what == "perft" ? 0 : 1, kMaxDepth, p.depth);
+  }
+  if (what != "analyze" && what != "legal") {
+    std::string given;
+    for (std::size_t i = 1; i < words.size(); ++i) given += (i > 1 ? " " : "") + words[i];
+    error = "mode must be analyze, legal, perft N or divide N, got \"" + given + "\"";
+    return false;
+  }
+  p.mode = what;
+  return reader.count(1);
+}
+
+// The settings a fen line gives.
+bool GivenByFen(const std::string& key) {
+  return key == "side" || key == "castle" || key == "rights" || key == "pawnjump" ||
+         key == "check1" || key == "check2";
+}
+
 // Applies one "key values" line; false with error set when it is malformed.
-bool ApplySetting(const std::vector<std::string>& words, Position& p, std::string& error) {
+bool ApplySetting(const std::vector<std::string>& words, bool fromFen, Position& p,
+                  std::string& error) {
   SettingReader reader(words, error);
   const std::string& key = words[0];
-  if (key == "mode") {
-    if (!reader.count(1)) return false;
-    if (words[1] != "analyze" && words[1] != "legal") {
-      error = "mode must be analyze or legal, got \"" + words[1] + "\"";
-      return false;
-    }
-    p.mode = words[1];
-    return true;
+  if (fromFen && GivenByFen(key)) {
+    error = "\"" + key + "\" is given by the fen line";
+    return false;
   }
+  if (key == "mode") return ReadMode(words, reader, p, error);
   if (key == "side") {
     if (!reader.count(1)) return false;
     if (words[1] != "W" && words[1] != "B") {
@@ -119,13 +145,40 @@ bool ApplySetting(const std::vector<std::string>& words, Position& p, std::strin
   return false;
 }
 
-}  // namespace
+// The position of a FEN line as the game would hold it with the side to
+// move as the computer: the rules' memories, the checks standing against
+// the side to move (no castling for it then) and the turn counter.
+bool ApplyFen(std::string_view text, Position& p, std::string& error) {
+  bdvx::Position fen;
+  if (!ParseFen(text, fen, error)) return false;
+  const auto g = std::make_unique<GameState>();
+  PlacePosition(*g, fen);
+  SetTurn(*g, fen.sideToMove, fen.sideToMove, fen.fullmoveNumber);
+  p.board = fen.board;
+  p.side = fen.sideToMove;
+  p.blackQueenSideOK = fen.BlackQueenSideOK;
+  p.whiteQueenSideOK = fen.WhiteQueenSideOK;
+  p.blackKingSideOK = fen.BlackKingSideOK;
+  p.whiteKingSideOK = fen.WhiteKingSideOK;
+  p.pawnJump = fen.pawnJump;
+  p.checkState = g->CheckState;
+  p.moveNumber = g->MoveNumber;
+  const bool inCheck = p.checkState(kDirectCheckRow, kCheckPiece) != 0;
+  const bool white = p.side == kWhite;
+  p.castleQueen = inCheck ? 0 : (white ? p.whiteQueenSideOK : p.blackQueenSideOK);
+  p.castleKing = inCheck ? 0 : (white ? p.whiteKingSideOK : p.blackKingSideOK);
+  return true;
+}
 
-bool ReadPosition(std::istream& in, Position& position, std::string& error) {
+// Lines 1 to 8, the board rows; the first one already read into first.
+bool ReadBoard(std::istream& in, bool haveFirst, const std::string& first, Position& position,
+               std::string& error) {
   std::array<std::string, 8> rows;
   for (int r = 1; r <= 8; ++r) {
     std::string& row = rows[static_cast<std::size_t>(r - 1)];
-    if (!ReadLine(in, row)) {
+    if (r == 1 && haveFirst) {
+      row = first;
+    } else if (!ReadLine(in, row)) {
       error = "line " + std::to_string(r) + ": missing board row " + std::to_string(r) +
               " (the input ends)";
       return false;
@@ -146,24 +199,56 @@ bool ReadPosition(std::istream& in, Position& position, std::string& error) {
     error = "line " + std::to_string(row) + ": board " + boardError;
     return false;
   }
+  return true;
+}
 
-  bool sideGiven = false;
+}  // namespace
+
+bool ReadPosition(std::istream& in, Position& position, std::string& error) {
+  std::string first;
+  const bool haveFirst = ReadLine(in, first);
+  const bool fromFen = haveFirst && (first == "fen" || first.rfind("fen ", 0) == 0);
+  if (fromFen) {
+    std::string problem;
+    if (!ApplyFen(std::string_view(first).substr(3), position, problem)) {
+      error = "line 1: fen: " + problem;
+      return false;
+    }
+  } else if (!ReadBoard(in, haveFirst, first, position, error)) {
+    return false;
+  }
+
+  bool sideGiven = fromFen;
+  int modeLine = 0;
   std::string line;
-  int number = 9;
+  int number = fromFen ? 2 : 9;
   for (; ReadLine(in, line); ++number) {
     const std::vector<std::string> words = Words(line);
     if (words.empty()) continue;
     std::string problem;
-    if (!ApplySetting(words, position, problem)) {
+    if (!ApplySetting(words, fromFen, position, problem)) {
       error = "line " + std::to_string(number) + ": " + problem;
       return false;
     }
     if (words[0] == "side") sideGiven = true;
+    if (words[0] == "mode") modeLine = number;
   }
   if (!sideGiven) {
     error = "line " + std::to_string(number) +
             ": the input ends without the required setting \"side W\" or \"side B\"";
     return false;
+  }
+  // Counting the move tree needs a position a game can reach.
+  if (position.mode == "perft" || position.mode == "divide") {
+    bdvx::Position reached;
+    reached.board = position.board;
+    reached.sideToMove = position.side;
+    const std::string problem = PositionProblem(reached);
+    if (!problem.empty()) {
+      error = "line " + std::to_string(modeLine) + ": " + position.mode +
+              " needs a position a game can reach: " + problem;
+      return false;
+    }
   }
   return true;
 }

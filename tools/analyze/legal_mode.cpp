@@ -1,14 +1,14 @@
 // The legal mode: every move of the side that the game would let its player
 // make and would not cancel, found by running the game's own validation and
-// execution on a scratch copy of the game for each try.
+// execution on a scratch copy of the game for each try; and the proof that
+// the fast move generator finds the same moves with the same outcomes.
+#include <memory>
 #include <string>
 
 #include "core/game_state.h"
-#include "core/piece_text.h"
 #include "modes.h"
 #include "rules/check.h"
-#include "rules/move_execution.h"
-#include "rules/move_outcome.h"
+#include "rules/legal_moves.h"
 
 namespace bdvx::analyze {
 namespace {
@@ -33,58 +33,44 @@ GameState StartingState(const Position& position) {
   return g;
 }
 
-const char* OutcomeWord(const MoveOutcome& outcome) {
-  if (outcome.kingCaptured) return "kingcapture";
-  if (outcome.checkScore > kMateThreshold) return "mate";
-  if (outcome.checkScore >= kDoubleCheck) return "double";
-  if (outcome.checkScore >= kSingleCheck) return "check";
+const char* OutcomeWord(const LegalMove& legal) {
+  if (legal.kingCaptured) return "kingcapture";
+  if (legal.checkScore > kMateThreshold) return "mate";
+  if (legal.checkScore >= kDoubleCheck) return "double";
+  if (legal.checkScore >= kSingleCheck) return "check";
   return "ok";
 }
 
-// Says nothing and answers the promotion question with a queen.
-class SilentReporter : public MoveReporter {
- public:
-  void line(int, std::string_view) override {}
-  void scrollMessages() override {}
-  void cue(std::string_view, bool) override {}
-  std::string typedLine(int) override { return "WQ"; }
-};
-
-// Tries one move on a fresh copy of the game; writes its line when the move
-// is accepted and stands.
-void TryMove(const GameState& start, int fromRow, int fromCol, int toRow, int toCol,
-             std::ostream& out) {
-  GameState g = start;
-  SilentReporter reporter;
-  g.MovePiece = g.GameBoard(fromRow, fromCol);
-  PieceTextOfCode(g.MovePiece, g.Code2);
-  g.TypedFromRow = fromRow;
-  g.TypedFromCol = fromCol;
-  g.TypedToRow = toRow;
-  g.TypedToCol = toCol;
-  if (MoveValidation(g, reporter) != Step::MoveExecution) return;
-  const MoveOutcome outcome = ExecuteMove(g, reporter);
-  // PlayerPrompt: refused or cancelled. EndGame without a king taken or a
-  // mate would be a repetition draw, which a fresh history cannot reach.
-  if (outcome.next == Step::PlayerPrompt) return;
-  out << start.GameBoard(fromRow, fromCol) << ' ' << fromRow << ' ' << fromCol << ' ' << toRow
-      << ' ' << toCol << ' ' << OutcomeWord(outcome) << '\n';
+// "PIECE FR FC TR TC OUTCOME", with "=P" for a promotion's piece when asked.
+std::string MoveLine(const LegalMove& legal, bool withPromotion) {
+  const MoveRecord& m = legal.move;
+  std::string line = std::to_string(m.piece) + ' ' + std::to_string(m.fromRow) + ' ' +
+                     std::to_string(m.fromCol) + ' ' + std::to_string(m.toRow) + ' ' +
+                     std::to_string(m.toCol);
+  if (withPromotion && legal.promotedTo != 0) line += " =" + std::to_string(legal.promotedTo);
+  return line + ' ' + OutcomeWord(legal);
 }
 
 }  // namespace
 
-void RunLegal(const Position& position, std::ostream& out) {
-  const GameState start = StartingState(position);
-  for (int fromRow = 1; fromRow <= 8; ++fromRow) {
-    for (int fromCol = 1; fromCol <= 8; ++fromCol) {
-      if (start.GameBoard(fromRow, fromCol) * position.side <= 0) continue;
-      for (int toRow = 1; toRow <= 8; ++toRow) {
-        for (int toCol = 1; toCol <= 8; ++toCol) {
-          TryMove(start, fromRow, fromCol, toRow, toCol, out);
-        }
-      }
-    }
+bool RunLegal(const Position& position, std::ostream& out, std::string& disagreement) {
+  const auto g = std::make_unique<GameState>(StartingState(position));
+  const LegalMoves tried = ListLegalMovesByTrial(*g, position.side);
+  // A promotion is shown once, as the queen's.
+  for (const LegalMove& legal : tried) {
+    if (legal.promotedTo == 0 || legal.promotedTo == kQueen) out << MoveLine(legal, false) << '\n';
   }
+  const LegalMoves fast = ListLegalMoves(*g, position.side);
+  for (int i = 0; i < tried.count || i < fast.count; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    if (i < tried.count && i < fast.count && tried.moves[at] == fast.moves[at]) continue;
+    disagreement = "the fast move generator disagrees with the game: the game finds " +
+                   (i < tried.count ? MoveLine(tried.moves[at], true) : "no more moves") +
+                   ", the generator " +
+                   (i < fast.count ? MoveLine(fast.moves[at], true) : "no more moves");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace bdvx::analyze

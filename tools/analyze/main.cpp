@@ -1,6 +1,8 @@
 // brandovex-analyze: reads one position on standard input and prints what
-// the rules (mode legal) or the computer player (mode analyze) make of it.
-// Malformed input: one line on standard error and exit status 2.
+// the rules (mode legal; perft and divide count their move tree) or the
+// computer player (mode analyze) make of it. Malformed input: one line on
+// standard error and exit status 2; the fast move generator disagreeing
+// with the game's judgement (mode legal): one line and exit status 3.
 #include <iostream>
 
 #include "input.h"
@@ -14,7 +16,12 @@ int main() {
     return 2;
   }
   if (position.mode == "legal") {
-    bdvx::analyze::RunLegal(position, std::cout);
+    if (!bdvx::analyze::RunLegal(position, std::cout, error)) {
+      std::cerr << "brandovex-analyze: " << error << '\n';
+      return 3;
+    }
+  } else if (position.mode == "perft" || position.mode == "divide") {
+    bdvx::analyze::RunPerft(position, std::cout);
   } else {
     bdvx::analyze::RunAnalyze(position, std::cout);
   }

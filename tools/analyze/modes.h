@@ -11,7 +11,8 @@ namespace bdvx::analyze {
 
 struct Position {
   Board board{};
-  std::string mode = "analyze";  // "analyze" or "legal"
+  std::string mode = "analyze";  // "analyze", "legal", "perft" or "divide"
+  int depth = 0;                 // perft and divide: half-moves deep
   int side = 0;                  // required: +1 W, -1 B
   int castleQueen = 0;           // analyze: the mover's castle flags
   int castleKing = 0;
@@ -25,7 +26,13 @@ struct Position {
   CheckTable checkState{};
 };
 
-void RunLegal(const Position& position, std::ostream& out);
+// Prints the legal moves as the game's own validation and execution find
+// them. Returns false, with the first difference in disagreement, when the
+// fast move generator finds other moves or other outcomes.
+bool RunLegal(const Position& position, std::ostream& out, std::string& disagreement);
 void RunAnalyze(const Position& position, std::ostream& out);
+// Counts the leaves of the legal-move tree (perft), or, for divide, the
+// leaves under each first move and then the count.
+void RunPerft(const Position& position, std::ostream& out);
 
 }  // namespace bdvx::analyze

@@ -1,0 +1,54 @@
+// The perft and divide modes: the leaves of the legal-move tree, counted by
+// the fast move generator, which follows the game's judgement of a player's
+// move; divide gives the count under each first move, named by its squares
+// as chess programs name them ("e2e4", "e7e8q").
+#include <memory>
+#include <string>
+
+#include "core/game_state.h"
+#include "modes.h"
+#include "rules/legal_moves.h"
+
+namespace bdvx::analyze {
+namespace {
+
+std::string SquareName(int square) {
+  return {static_cast<char>('a' + ColOfSquare(square) - 1),
+          static_cast<char>('0' + 9 - RowOfSquare(square))};
+}
+
+std::string MoveName(const FastMove& move) {
+  static constexpr const char* kLetters = "   nbr   q";  // by the piece's magnitude
+  std::string name = SquareName(move.from) + SquareName(move.to);
+  if (move.promotion != 0) name += kLetters[move.promotion];
+  return name;
+}
+
+}  // namespace
+
+void RunPerft(const Position& position, std::ostream& out) {
+  const CastlingRights rights{position.blackQueenSideOK, position.whiteQueenSideOK,
+                              position.blackKingSideOK, position.whiteKingSideOK};
+  const bool checkInForce = position.checkState(kDirectCheckRow, kCheckPiece) != 0 ||
+                            position.checkState(kDiscoveredCheckRow, kCheckPiece) != 0;
+  RulesBoard board(position.board, position.side, rights, position.pawnJump, checkInForce);
+  if (position.mode == "perft") {
+    out << "perft " << position.depth << ' ' << Perft(board, position.depth) << '\n';
+    return;
+  }
+  FastMoveList moves;
+  board.listMoves(moves);
+  SortInListingOrder(moves);
+  std::uint64_t leaves = 0;
+  for (int i = 0; i < moves.count; ++i) {
+    const FastMove& move = moves.moves[static_cast<std::size_t>(i)];
+    const RulesBoard::Undo undo = board.make(move);
+    const std::uint64_t under = Perft(board, position.depth - 1);
+    board.takeBack(move, undo);
+    out << MoveName(move) << ' ' << under << '\n';
+    leaves += under;
+  }
+  out << "perft " << position.depth << ' ' << leaves << '\n';
+}
+
+}  // namespace bdvx::analyze

@@ -191,9 +191,6 @@ Choice ChooseFor(const Standing& position, int level, RandomSource& random) {
   Standing s = position;
   GameState& g = s.g;
   const int side = s.sideToMove;
-  const LegalMoves legal = ListLegalMoves(g, side);
-  if (legal.count == 0) return Choice{};
-
   SetTurn(g, side, side, s.fullmoveNumber);
   g.Level = level;
   g.HintLimit = HintLimitOf(level);
@@ -212,7 +209,11 @@ Choice ChooseFor(const Standing& position, int level, RandomSource& random) {
   ChooseComputerMove(random, g.GameBoard, g.ParseBoard, choice.move, choice.hint, side,
                      queenSideOK, kingSideOK, g.CheckState, g.PawnJump, g.MoveNumber,
                      g.HintLimit, &keeper);
-  if (choice.move.piece == kEmpty) return BestScoredMove(g, side, queenSideOK, kingSideOK, legal);
+  if (choice.move.piece == kEmpty) {
+    const LegalMoves legal = ListLegalMoves(g, side);
+    if (legal.count == 0) return Choice{};
+    return BestScoredMove(g, side, queenSideOK, kingSideOK, legal);
+  }
   // The first mating move is played at once, unscored.
   choice.mates = keeper.mated;
   choice.score = keeper.scoreOf(choice.move);

@@ -148,12 +148,17 @@ class SilentReporter : public MoveReporter {
   PieceCode promotion_;
 };
 
-// Makes a legal move of the side to move through the game's own execution,
-// as its player's move. The history starts afresh each time: a repetition
-// ends a game, it does not forbid a move.
-void Play(Standing& s, const LegalMove& legal) {
-  GameState& g = s.g;
+// Makes the move of the side to move that text names through the game's own
+// validation and execution, as its player's move: the same judgement by
+// which the legal moves are listed, for one move. The history starts afresh
+// each time: a repetition ends a game, it does not forbid a move. false, and
+// s as it was, when the game refuses or cancels the move.
+bool Play(Standing& s, const CoordinateText& text) {
+  Standing trial = s;
+  GameState& g = trial.g;
   const int side = s.sideToMove;
+  const PieceCode piece = g.GameBoard(text.fromRow, text.fromCol);
+  if (side * piece <= 0) return false;
   g.ComputerSide = -side;
   g.PlayerLetter = side > 0 ? "W" : "B";
   g.LastMoverSide = -side;
@@ -161,18 +166,19 @@ void Play(Standing& s, const LegalMove& legal) {
   g.PgnMoves.clear();
   g.MsgRow = 1;
   g.HintMove = MoveRecord{};
-  g.MovePiece = legal.move.piece;
+  g.MovePiece = piece;
   PieceTextOfCode(g.MovePiece, g.Code2);
-  g.TypedFromRow = legal.move.fromRow;
-  g.TypedFromCol = legal.move.fromCol;
-  g.TypedToRow = legal.move.toRow;
-  g.TypedToCol = legal.move.toCol;
-  SilentReporter reporter(legal.promotedTo != 0 ? legal.promotedTo : kQueen);
-  [[maybe_unused]] const Step validated = MoveValidation(g, reporter);
-  assert(validated == Step::MoveExecution);
-  ExecuteMove(g, reporter);
-  if (side == kBlack) s.fullmoveNumber += 1;
-  s.sideToMove = -side;
+  g.TypedFromRow = text.fromRow;
+  g.TypedFromCol = text.fromCol;
+  g.TypedToRow = text.toRow;
+  g.TypedToCol = text.toCol;
+  SilentReporter reporter(text.promotion != 0 ? text.promotion : kQueen);
+  if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
+  if (ExecuteMove(g, reporter).next == Step::PlayerPrompt) return false;
+  if (side == kBlack) trial.fullmoveNumber += 1;
+  trial.sideToMove = -side;
+  s = std::move(trial);
+  return true;
 }
 
 char FileLetter(int col) { return static_cast<char>('a' + col - 1); }
@@ -367,22 +373,10 @@ bool Engine::playMoves(Standing& standing, const std::vector<std::string>& moves
       out << "info string move " << i + 1 << " \"" << moves[i] << "\" is not a move\n";
       return false;
     }
-    const LegalMoves legal = ListLegalMoves(standing.g, standing.sideToMove);
-    const PieceCode promotion = text.promotion != 0 ? text.promotion : kQueen;
-    const LegalMove* found = nullptr;
-    for (const LegalMove& m : legal) {
-      if (m.move.fromRow == text.fromRow && m.move.fromCol == text.fromCol &&
-          m.move.toRow == text.toRow && m.move.toCol == text.toCol &&
-          (m.promotedTo == 0 || m.promotedTo == promotion)) {
-        found = &m;
-        break;
-      }
-    }
-    if (found == nullptr) {
+    if (!Play(standing, text)) {
       out << "info string move " << i + 1 << " \"" << moves[i] << "\" is not legal\n";
       return false;
     }
-    Play(standing, *found);
   }
   return true;
 }

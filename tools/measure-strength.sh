@@ -12,16 +12,17 @@
 # file per pairing, the table in table.txt. Settings from the environment:
 #   GAMES=100              games per pairing, colours alternating
 #   LEVELS="0 3 6 9"       the levels measured
-#   OPPONENTS="fairymax:1 fairymax:2 stockfish:1"   engine:search depth in plies
+#   OPPONENTS="fairymax:1 fairymax:2 fairy-stockfish:1 stockfish:1"  engine:depth
 #   TIME_CONTROL=0:30      minutes:seconds per game for each side (xboard -tc)
 #
 # The opponents play at reduced settings, their search depth limited (xboard
-# -depth) and stockfish at Skill Level 0, its weakest. brandovex-uci
-# chooses at once, whatever the clock or depth.
+# -depth, in plies), fairy-stockfish at Skill Level -5 and stockfish at Skill
+# Level 0, its weakest (which still wins nearly every game: it is kept as the
+# upper bound). brandovex-uci chooses at once, whatever the clock or depth.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(xboard polyglot fairymax stockfish xvfb xauth)
+packages=(xboard polyglot fairymax stockfish fairy-stockfish xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -54,7 +55,7 @@ trap 'rm -rf "$work"' EXIT
 
 games="${GAMES:-100}"
 levels="${LEVELS:-0 3 6 9}"
-opponents="${OPPONENTS:-fairymax:1 fairymax:2 stockfish:1}"
+opponents="${OPPONENTS:-fairymax:1 fairymax:2 fairy-stockfish:1 stockfish:1}"
 time_control="${TIME_CONTROL:-0:30}"
 
 # The opponent as xboard starts it.
@@ -72,6 +73,17 @@ Hash = 16
 Skill Level = 0
 INI
       echo "/usr/games/polyglot $work/stockfish.ini" ;;
+    fairy-stockfish)
+      cat > "$work/fairy-stockfish.ini" <<INI
+[PolyGlot]
+EngineCommand = /usr/games/fairy-stockfish
+EngineDir = $work
+[Engine]
+Threads = 1
+Hash = 16
+Skill Level = -5
+INI
+      echo "/usr/games/polyglot $work/fairy-stockfish.ini" ;;
     *) echo "unknown opponent $1" >&2; exit 2 ;;
   esac
 }

@@ -140,7 +140,7 @@ rating_line() {
 }
 
 table="$out/table.txt"
-printf '%-6s %-12s %5s %14s  %-6s  %s\n' level opponent games "+win =draw -loss" score \
+printf '%-6s %-18s %5s %14s  %-6s  %s\n' level opponent games "+win =draw -loss" score \
   "rating difference (95%)" | tee "$table"
 for entry in $opponents; do
   opponent="${entry%%:*}"
@@ -149,7 +149,7 @@ for entry in $opponents; do
     pgn="$out/level$level-$opponent-depth$depth.pgn"
     play_match "$level" "$opponent" "$depth" "$pgn"
     read -r w d l < <(count_results "$pgn")
-    printf '%-6s %-12s %5d %5d %4d %4d  %s\n' "$level" "$entry" $((w + d + l)) "$w" "$d" "$l" \
+    printf '%-6s %-18s %5d %5d %4d %4d  %s\n' "$level" "$entry" $((w + d + l)) "$w" "$d" "$l" \
       "$(rating_line "$w" "$d" "$l")" | tee -a "$table"
   done
 done

@@ -22,9 +22,9 @@ case "$mode" in
   *) echo "usage: $0 short | long [seconds] | configure" >&2; exit 2 ;;
 esac
 
-targets=(fuzz_snapshot fuzz_position fuzz_custom_board fuzz_turn_loop fuzz_analyze fuzz_pgn)
+targets=(fuzz_snapshot fuzz_position fuzz_custom_board fuzz_turn_loop fuzz_analyze fuzz_pgn fuzz_uci)
 declare -A max_len=([fuzz_snapshot]=2048 [fuzz_position]=256 [fuzz_custom_board]=1024
-                    [fuzz_turn_loop]=512 [fuzz_analyze]=1024 [fuzz_pgn]=4096)
+                    [fuzz_turn_loop]=512 [fuzz_analyze]=1024 [fuzz_pgn]=4096 [fuzz_uci]=1024)
 
 # Optimised, with debug information and the game's internal assertions on;
 # the benchmarks have a Release build of their own.

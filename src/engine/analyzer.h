@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/board.h"
+#include "engine/destinations.h"
 #include "engine/move_scorer.h"
 #include "rules/check.h"
 
@@ -16,22 +17,6 @@ constexpr int kReplyStartScore = -50;  // a reply must beat this to be kept
 struct TrialContext {
   const PawnJumpRecord& pawnJump;
 };
-
-// The rectangle of destinations tried for a piece, inclusive; an empty range
-// (lo > hi) tries nothing.
-struct DestinationRange {
-  int rowLo = 1;
-  int rowHi = 8;
-  int colLo = 1;
-  int colHi = 8;
-};
-DestinationRange DestinationBox(int piece, int row, int col);
-
-// The quick legality test of a candidate. Returns the move's MoveRuleResult
-// (1 ordinary, 2 promotion, 4 castling) when the move passes, 0 when it does
-// not. captureFlag comes from TestPawnCapture for the same squares.
-int CandidateLegal(Board& board, int piece, int fromRow, int fromCol, int toRow,
-                   int toCol, int side, int captureFlag, int castleAllowed);
 
 // The pawn-attack filter of a scan: which movers skip destinations that an
 // enemy pawn attacks (unless the mover's side is outnumbered there).

@@ -1,0 +1,123 @@
+#include "engine/silent_trial.h"
+
+#include "rules/piece_moves.h"
+
+namespace bdvx {
+
+namespace {
+
+constexpr int Abs(int x) { return x < 0 ? -x : x; }
+constexpr int Sign(int x) { return (x > 0) - (x < 0); }
+
+// The only king of code `king` on the board: its square, or false when there
+// is none or more than one.
+bool OnlyKing(const Board& board, int king, int& kingRow, int& kingCol) {
+  int found = 0;
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      if (board(r, c) != king) continue;
+      kingRow = r;
+      kingCol = c;
+      ++found;
+    }
+  }
+  return found == 1;
+}
+
+// The first piece met walking from (row, col) toward (towardRow, towardCol)
+// and beyond, one square at a time; the walk must run along a row, a column
+// or a diagonal. Gives its square, or false when the walk leaves the board.
+bool FirstPieceToward(const Board& board, int row, int col, int towardRow, int towardCol,
+                      int& metRow, int& metCol) {
+  const int rowStep = Sign(towardRow - row);
+  const int colStep = Sign(towardCol - col);
+  for (int r = row + rowStep, c = col + colStep; OnBoard(r, c); r += rowStep, c += colStep) {
+    if (board(r, c) != kEmpty) {
+      metRow = r;
+      metCol = c;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool OnOneLine(int rowA, int colA, int rowB, int colB) {
+  return rowA == rowB || colA == colB || Abs(rowA - rowB) == Abs(colA - colB);
+}
+
+// Does the vacated square (fromRow, fromCol) now let a slider of
+// attackerSide reach the king on (kingRow, kingCol)? The first piece on the
+// line from the king through that square decides, as in SquareAttacked.
+bool LineOpened(const Board& board, int kingRow, int kingCol, int fromRow, int fromCol,
+                int attackerSide) {
+  if (!OnOneLine(kingRow, kingCol, fromRow, fromCol)) return false;
+  int metRow = 0;
+  int metCol = 0;
+  if (!FirstPieceToward(board, kingRow, kingCol, fromRow, fromCol, metRow, metCol)) return false;
+  const int met = board(metRow, metCol);
+  const bool diagonal = kingRow != fromRow && kingCol != fromCol;
+  return met == kQueen * attackerSide ||
+         met == (diagonal ? kBishop : kRook) * attackerSide;
+}
+
+// Could the piece on (toRow, toCol) attack the king on (kingRow, kingCol)?
+// Exact for pawns and knights; for sliders, the line and its free squares,
+// without asking whether the piece moves along that kind of line (the full
+// judgement then decides).
+bool MayAttack(const Board& board, int piece, int toRow, int toCol, int kingRow, int kingCol) {
+  const int dr = Abs(toRow - kingRow);
+  const int dc = Abs(toCol - kingCol);
+  switch (Magnitude(piece)) {
+    case kPawn:  // a White pawn takes toward row 1
+      return toRow - kingRow == (piece > 0 ? 1 : -1) && dc == 1;
+    case kKnight:
+      return (dr == 1 && dc == 2) || (dr == 2 && dc == 1);
+    default: {
+      if (!OnOneLine(toRow, toCol, kingRow, kingCol)) return false;
+      int metRow = 0;
+      int metCol = 0;
+      return FirstPieceToward(board, kingRow, kingCol, toRow, toCol, metRow, metCol) &&
+             metRow == toRow && metCol == toCol;
+    }
+  }
+}
+
+}  // namespace
+
+SilentTrial::SilentTrial(const Board& board, int side) : side_(side) {
+  quick_ = OnlyKing(board, kKing * side, ownKingRow_, ownKingCol_) &&
+           OnlyKing(board, -kKing * side, enemyKingRow_, enemyKingCol_) &&
+           !SquareAttacked(board, kKing * side, ownKingRow_, ownKingCol_) &&
+           !SquareAttacked(board, -kKing * side, enemyKingRow_, enemyKingCol_);
+}
+
+AfterMove SilentTrial::judge(Board& board, const PawnJumpRecord& pawnJump,
+                             CheckTable& checkState, int piece, int fromRow, int fromCol,
+                             int toRow, int toCol, int destinationBefore,
+                             int ruleResult) const {
+  assert(board(toRow, toCol) == piece && board(fromRow, fromCol) == kEmpty);
+  const int kind = Magnitude(piece);
+  const bool enPassantTry = kind == kPawn && fromCol != toCol && destinationBefore == kEmpty;
+  const bool ordinary = quick_ && kind != kKing && ruleResult == kRuleOrdinary && !enPassantTry;
+
+  // The short answers: a queen where the enemy attacks it, the own king
+  // uncovered, or neither and no check possible.
+  if (ordinary) {
+    AfterMove out;
+    if ((kind == kQueen && SquareAttacked(board, piece, toRow, toCol)) ||
+        LineOpened(board, ownKingRow_, ownKingCol_, fromRow, fromCol, -side_)) {
+      out.moveCanceled = true;
+      return out;
+    }
+    if (!MayAttack(board, piece, toRow, toCol, enemyKingRow_, enemyKingCol_) &&
+        !LineOpened(board, enemyKingRow_, enemyKingCol_, fromRow, fromCol, side_)) {
+      checkState.fill(0);  // the move gives no check
+      return out;
+    }
+  }
+  int scratchMover = 0;
+  return AfterMoveCheck(board, pawnJump, checkState, piece, fromRow, fromCol, toRow, toCol,
+                        destinationBefore, ruleResult, kSilentMode, scratchMover);
+}
+
+}  // namespace bdvx

@@ -109,28 +109,31 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
 ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
   ParseReport report;
   parse.fill(0);
+  const KingSquares kings = FindKingSquares(board);  // the line tests' kings, found once
   for (int row = 1; row <= 8; ++row) {
     for (int col = 1; col <= 8; ++col) {
       const int piece = board(row, col);
       const int kind = Magnitude(piece);
       if (kind == 0 || kind > kKing) continue;
       const int side = piece > 0 ? kWhite : kBlack;
-      const LineTest line = TestLineThroughSquare(board, piece, row, col);
       switch (kind) {
-        case kKing:
+        case kKing:  // pins are not looked at
           (side > 0 ? report.kings.white : report.kings.black) = true;
           AddKing(parse, side, row, col);
           break;
         case kKnight:
-          if (line.score < kLineShields) AddKnight(parse, side, row, col);
+          if (TestLineThroughSquare(board, kings, piece, row, col).score < kLineShields) {
+            AddKnight(parse, side, row, col);
+          }
           break;
         case kBishop:
         case kRook:
         case kQueen:
-          AddSlider(board, parse, side, kind, row, col, line);
+          AddSlider(board, parse, side, kind, row, col,
+                    TestLineThroughSquare(board, kings, piece, row, col));
           break;
         case kPawn:
-          AddPawn(parse, side, row, col, line);
+          AddPawn(parse, side, row, col, TestLineThroughSquare(board, kings, piece, row, col));
           break;
         default:  // 2, 6, 7, 8 name no piece
           report.invalidPiece = piece;

@@ -1,9 +1,11 @@
 #include "rules/attacks.h"
 
-#include "rules/piece_moves.h"
 
 namespace bdvx {
 namespace {
+
+constexpr int Abs(int x) { return x < 0 ? -x : x; }
+constexpr int Sign(int x) { return (x > 0) - (x < 0); }
 
 // Walks from (row, col) one (rowStep, colStep) at a time and gives the first
 // piece met, with its square; 0 when the walk leaves the board first.
@@ -24,31 +26,38 @@ int FirstPieceOnWalk(const Board& board, int row, int col, int rowStep, int colS
   return kEmpty;
 }
 
+// Every square strictly between (row, col) and (kingRow, kingCol), which lie
+// on one row, column or diagonal, is empty.
+bool GapEmpty(const Board& board, int row, int col, int kingRow, int kingCol) {
+  const int rowStep = Sign(kingRow - row);
+  const int colStep = Sign(kingCol - col);
+  for (int r = row + rowStep, c = col + colStep; r != kingRow || c != kingCol;
+       r += rowStep, c += colStep) {
+    if (board(r, c) != kEmpty) return false;
+  }
+  return true;
+}
+
 // The enemy slider of `king` standing on the far side of (row, col) on an
-// open line to it, 0 when there is none. Diagonals are looked at first; the
-// straight line only when (row, col) is not on a diagonal of the king.
+// open line to it, 0 when there is none: the squares between the king and
+// (row, col) must be empty, and the first piece beyond is the one asked
+// about. Diagonals are looked at first; the straight line only when
+// (row, col) is not on a diagonal of the king.
 int LineAttacker(const Board& board, int king, int kingRow, int kingCol, int row, int col,
                  int& attackerRow, int& attackerCol) {
-  int result = kRuleNotAMove;
-  int captureFlag = kCaptureNone;
-  TestPieceMove(kBishop, row, col, kingRow, kingCol, result, captureFlag, 0);
-  if (result == kRuleOrdinary) {
-    if (TestPathClearAttack(board, kBishop, row, col, kingRow, kingCol, kRuleOrdinary) == 0) {
-      return kEmpty;
-    }
-    const int rowStep = row < kingRow ? -1 : 1;
-    const int colStep = col < kingCol ? -1 : 1;
-    const int met = FirstPieceOnWalk(board, row, col, rowStep, colStep, attackerRow, attackerCol);
+  const int dr = kingRow - row;
+  const int dc = kingCol - col;
+  if (dr != 0 && Abs(dr) == Abs(dc)) {
+    if (!GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
+    const int met = FirstPieceOnWalk(board, row, col, -Sign(dr), -Sign(dc), attackerRow,
+                                     attackerCol);
     const bool enemy = king * met < 0;
     return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kBishop) ? met : kEmpty;
   }
-
-  result = kRuleNotAMove;
-  TestPieceMove(kRook, row, col, kingRow, kingCol, result, captureFlag, 0);
-  if (result != kRuleOrdinary ||
-      TestPathClearAttack(board, kRook, row, col, kingRow, kingCol, kRuleOrdinary) == 0) {
-    return kEmpty;
-  }
+  if (dr != 0 && dc != 0) return kEmpty;  // on no line of the king
+  // The king's own square counts as on its column: the walk then goes on
+  // toward row 8.
+  if ((dr != 0 || dc != 0) && !GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
   // Away from the king along the column when on its column, else the row.
   const int step = (row < kingRow || col < kingCol) ? -1 : 1;
   const bool alongColumn = col == kingCol;
@@ -86,15 +95,35 @@ KingsOnBoard FindKings(const Board& board) {
   return kings;
 }
 
+KingSquares FindKingSquares(const Board& board) {
+  KingSquares kings;
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      if (board(r, c) == kKing && kings.whiteRow == 0) {
+        kings.whiteRow = r;
+        kings.whiteCol = c;
+      }
+      if (board(r, c) == -kKing && kings.blackRow == 0) {
+        kings.blackRow = r;
+        kings.blackCol = c;
+      }
+    }
+  }
+  return kings;
+}
+
 LineTest TestLineThroughSquare(const Board& board, int piece, int row, int col) {
+  return TestLineThroughSquare(board, FindKingSquares(board), piece, row, col);
+}
+
+LineTest TestLineThroughSquare(const Board& board, const KingSquares& kings, int piece,
+                               int row, int col) {
   assert(OnBoard(row, col));
   LineTest line;
   for (const int king : {kKing, -kKing}) {  // the White king first
-    int code = king;
-    int kingRow = 0;
-    int kingCol = 0;
-    FindPiece(board, code, kingRow, kingCol);
-    if (code == kNoPiece) return line;
+    const int kingRow = king > 0 ? kings.whiteRow : kings.blackRow;
+    const int kingCol = king > 0 ? kings.whiteCol : kings.blackCol;
+    if (kingRow == 0) return line;  // a missing king ends the test
 
     int attackerRow = 0;
     int attackerCol = 0;

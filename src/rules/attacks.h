@@ -39,4 +39,17 @@ struct LineTest {
 // is never looked at.
 LineTest TestLineThroughSquare(const Board& board, int piece, int row, int col);
 
+// The squares of the first White and the first Black king in row-major
+// order, row 0 for a missing one: what the line test looks for, found once
+// for callers that ask about many squares of one board.
+struct KingSquares {
+  int whiteRow = 0;
+  int whiteCol = 0;
+  int blackRow = 0;
+  int blackCol = 0;
+};
+KingSquares FindKingSquares(const Board& board);
+LineTest TestLineThroughSquare(const Board& board, const KingSquares& kings, int piece,
+                               int row, int col);
+
 }  // namespace bdvx

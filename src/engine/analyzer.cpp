@@ -35,10 +35,11 @@ bool EnemyPawnAttacks(const Board& board, int side, int toRow, int toCol, int la
 class ReplyScorer : public CandidateVisitor {
  public:
   ReplyScorer(const Board& board, const ParseArray& parse, int side, MoveRecord& replyMove)
-      : board_(board), parse_(parse), side_(side), replyMove_(replyMove) {}
+      : board_(board), parse_(parse), targets_(FindScoreTargets(board, side)), side_(side),
+        replyMove_(replyMove) {}
 
   void visit(const Candidate& c) override {
-    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
+    ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
     if (runningScore_ > replyScore_) {
       replyScore_ = runningScore_;
       replyMove_ = c.move;
@@ -49,6 +50,7 @@ class ReplyScorer : public CandidateVisitor {
  private:
   const Board& board_;
   const ParseArray& parse_;
+  ScoreTargets targets_;  // the board is the same for every reply scored
   int side_;
   MoveRecord& replyMove_;
   int runningScore_ = 0;  // carried over between replies

@@ -21,7 +21,8 @@ class ComputerScorer : public CandidateVisitor {
                  const ParseArray& parse, CheckTable& checkState, MoveRecord& computerMove,
                  MoveRecord& hintMove, int side, int queenSideOK, int kingSideOK,
                  bool searchReplies, ChoiceObserver* observer)
-      : ctx_(ctx), random_(random), board_(board), parse_(parse), checkState_(checkState),
+      : ctx_(ctx), random_(random), board_(board), parse_(parse),
+        targets_(FindScoreTargets(board, side)), checkState_(checkState),
         computerMove_(computerMove), hintMove_(hintMove), side_(side),
         queenSideOK_(queenSideOK), kingSideOK_(kingSideOK),
         searchReplies_(searchReplies), observer_(observer) {}
@@ -34,7 +35,7 @@ class ComputerScorer : public CandidateVisitor {
       replyScore = probe.replyScore;
     }
 
-    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
+    ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
               runningScore_);
     runningScore_ -= FloorDiv(replyScore, 2);
 
@@ -55,6 +56,7 @@ class ComputerScorer : public CandidateVisitor {
   RandomSource& random_;
   Board& board_;
   const ParseArray& parse_;
+  ScoreTargets targets_;  // the board is as on entry whenever a move is scored
   CheckTable& checkState_;
   MoveRecord& computerMove_;
   MoveRecord& hintMove_;

@@ -109,7 +109,7 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
 ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
   ParseReport report;
   parse.fill(0);
-  const KingSquares kings = FindKingSquares(board);  // the line tests' kings, found once
+  const KingSquares kings = FindKingSquares(board);  // the pin tests' kings, found once
   for (int row = 1; row <= 8; ++row) {
     for (int col = 1; col <= 8; ++col) {
       const int piece = board(row, col);
@@ -122,7 +122,7 @@ ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
           AddKing(parse, side, row, col);
           break;
         case kKnight:
-          if (TestLineThroughSquare(board, kings, piece, row, col).score < kLineShields) {
+          if (TestPin(board, kings, piece, row, col).score < kLineShields) {
             AddKnight(parse, side, row, col);
           }
           break;
@@ -130,10 +130,10 @@ ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
         case kRook:
         case kQueen:
           AddSlider(board, parse, side, kind, row, col,
-                    TestLineThroughSquare(board, kings, piece, row, col));
+                    TestPin(board, kings, piece, row, col));
           break;
         case kPawn:
-          AddPawn(parse, side, row, col, TestLineThroughSquare(board, kings, piece, row, col));
+          AddPawn(parse, side, row, col, TestPin(board, kings, piece, row, col));
           break;
         default:  // 2, 6, 7, 8 name no piece
           report.invalidPiece = piece;

@@ -98,18 +98,24 @@ AfterMove SilentTrial::judge(Board& board, const PawnJumpRecord& pawnJump,
   assert(board(toRow, toCol) == piece && board(fromRow, fromCol) == kEmpty);
   const int kind = Magnitude(piece);
   const bool enPassantTry = kind == kPawn && fromCol != toCol && destinationBefore == kEmpty;
-  const bool ordinary = quick_ && kind != kKing && ruleResult == kRuleOrdinary && !enPassantTry;
+  const bool ordinary = quick_ && ruleResult == kRuleOrdinary && !enPassantTry;
 
-  // The short answers: a queen where the enemy attacks it, the own king
-  // uncovered, or neither and no check possible.
+  // The short answers: the own king attacked (where it stepped, or uncovered),
+  // a queen where the enemy attacks it, or none of these and no check
+  // possible. A king's step gives check only by uncovering a line: next to
+  // the enemy king it stands attacked.
   if (ordinary) {
     AfterMove out;
-    if ((kind == kQueen && SquareAttacked(board, piece, toRow, toCol)) ||
-        LineOpened(board, ownKingRow_, ownKingCol_, fromRow, fromCol, -side_)) {
+    const bool ownKingAttacked =
+        kind == kKing ? SquareAttacked(board, piece, toRow, toCol)
+                      : LineOpened(board, ownKingRow_, ownKingCol_, fromRow, fromCol, -side_);
+    if (ownKingAttacked || (kind == kQueen && SquareAttacked(board, piece, toRow, toCol))) {
       out.moveCanceled = true;
       return out;
     }
-    if (!MayAttack(board, piece, toRow, toCol, enemyKingRow_, enemyKingCol_) &&
+    const bool moverMayCheck =
+        kind != kKing && MayAttack(board, piece, toRow, toCol, enemyKingRow_, enemyKingCol_);
+    if (!moverMayCheck &&
         !LineOpened(board, enemyKingRow_, enemyKingCol_, fromRow, fromCol, side_)) {
       checkState.fill(0);  // the move gives no check
       return out;

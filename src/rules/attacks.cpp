@@ -143,4 +143,21 @@ LineTest TestLineThroughSquare(const Board& board, const KingSquares& kings, int
   return line;
 }
 
+LineTest TestPin(const Board& board, const KingSquares& kings, int piece, int row, int col) {
+  assert(OnBoard(row, col) && piece != kEmpty);
+  LineTest line;
+  if (kings.whiteRow == 0) return line;  // the full test stops at a missing White king
+  const int king = piece > 0 ? kKing : -kKing;
+  const int kingRow = piece > 0 ? kings.whiteRow : kings.blackRow;
+  const int kingCol = piece > 0 ? kings.whiteCol : kings.blackCol;
+  if (kingRow == 0) return line;
+  line.attacker =
+      LineAttacker(board, king, kingRow, kingCol, row, col, line.attackerRow, line.attackerCol);
+  if (line.attacker == kEmpty) return LineTest{};
+  line.score = kLineShields;
+  line.kingRow = kingRow;
+  line.kingCol = kingCol;
+  return line;
+}
+
 }  // namespace bdvx

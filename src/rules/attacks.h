@@ -52,4 +52,10 @@ KingSquares FindKingSquares(const Board& board);
 LineTest TestLineThroughSquare(const Board& board, const KingSquares& kings, int piece,
                                int row, int col);
 
+// The part of the line test that says whether the piece on (row, col)
+// shields its own king (a pin): a score of 10 with the attacker and the
+// king's square when the full test would give 10 or more, else score 0.
+// Without a White king nothing is pinned, as in the full test.
+LineTest TestPin(const Board& board, const KingSquares& kings, int piece, int row, int col);
+
 }  // namespace bdvx

@@ -98,6 +98,8 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
           filter.active && kind != kPawn && (filter.kingsToo || kind != kKing);
       FindDestinations(board, ctx.pawnJump, piece, fromRow, fromCol, side, queenSideOK,
                        kingSideOK, destinations);
+      if (destinations.count == 0) continue;
+      const FromSquareLines lines = trial.linesThrough(board, fromRow, fromCol);
 
       for (int i = 0; i < destinations.count; ++i) {
         const Destination& to = destinations.items[static_cast<std::size_t>(i)];
@@ -118,8 +120,9 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
         const int destination = board(toRow, toCol);
         board(fromRow, fromCol) = 0;
         board(toRow, toCol) = piece;
-        const AfterMove after = trial.judge(board, ctx.pawnJump, checkState, piece, fromRow,
-                                            fromCol, toRow, toCol, destination, ruleResult);
+        const AfterMove after = trial.judge(board, ctx.pawnJump, checkState, lines, piece,
+                                            fromRow, fromCol, toRow, toCol, destination,
+                                            ruleResult);
         board(fromRow, fromCol) = piece;
         board(toRow, toCol) = destination;
         if (after.moveCanceled) continue;

@@ -13,12 +13,6 @@ constexpr int kRayColStep[9] = {0, -1, -1, 0, 1, 1, 1, 0, -1};
 
 constexpr bool EvenRay(int ray) { return ray % 2 == 0; }
 
-// Does a ray of this ray number count for a slider of magnitude kind?
-constexpr bool RayCounts(int kind, int ray) {
-  return kind == kQueen || (kind == kBishop && EvenRay(ray)) ||
-         (kind == kRook && !EvenRay(ray));
-}
-
 // Does the occupant of a square let the ray of a walking slider through?
 // Queens always do, so does a piece of the walker's own kind, and for a
 // walking queen a bishop on a diagonal or a rook on a line.
@@ -87,10 +81,13 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
                  (kind == kBishop && pinner == kRook))) {
     return;  // pinned across its own lines: it cannot move at all
   }
+  // A queen walks every ray, a rook the odd ones, a bishop the even ones; a
+  // pinned piece only the two along its pin line.
   const int pinRay = pinned ? PinRay(line, row, col) : 0;
-  for (int ray = 1; ray <= 8; ++ray) {
+  const int firstRay = kind == kBishop ? 2 : 1;
+  const int rayStep = kind == kQueen ? 1 : 2;
+  for (int ray = firstRay; ray <= 8; ray += rayStep) {
     if (pinned && ray != pinRay && ray != pinRay + 4) continue;
-    if (!RayCounts(kind, ray)) continue;
     int r = row;
     int c = col;
     for (int step = 1; step <= 7; ++step) {

@@ -1,5 +1,6 @@
 #include "engine/silent_trial.h"
 
+#include "rules/attacks.h"
 #include "rules/piece_moves.h"
 
 namespace bdvx {
@@ -45,19 +46,22 @@ bool OnOneLine(int rowA, int colA, int rowB, int colB) {
   return rowA == rowB || colA == colB || Abs(rowA - rowB) == Abs(colA - colB);
 }
 
-// Does the vacated square (fromRow, fromCol) now let a slider of
-// attackerSide reach the king on (kingRow, kingCol)? The first piece on the
-// line from the king through that square decides, as in SquareAttacked.
-bool LineOpened(const Board& board, int kingRow, int kingCol, int fromRow, int fromCol,
-                int attackerSide) {
-  if (!OnOneLine(kingRow, kingCol, fromRow, fromCol)) return false;
-  int metRow = 0;
-  int metCol = 0;
-  if (!FirstPieceToward(board, kingRow, kingCol, fromRow, fromCol, metRow, metCol)) return false;
-  const int met = board(metRow, metCol);
-  const bool diagonal = kingRow != fromRow && kingCol != fromCol;
-  return met == kQueen * attackerSide ||
-         met == (diagonal ? kBishop : kRook) * attackerSide;
+// Does the slider on (attackerRow, attackerCol) reach the king once the
+// piece between them has gone to (toRow, toCol)? Only when the piece did not
+// stay on the line between them (taking the slider counts as staying).
+bool Uncovered(int kingRow, int kingCol, int attackerRow, int attackerCol, int toRow,
+               int toCol) {
+  if (attackerRow == 0) return false;
+  const int rowStep = Sign(attackerRow - kingRow);
+  const int colStep = Sign(attackerCol - kingCol);
+  const int length = Abs(attackerRow - kingRow) > Abs(attackerCol - kingCol)
+                         ? Abs(attackerRow - kingRow)
+                         : Abs(attackerCol - kingCol);
+  const int dr = toRow - kingRow;
+  const int dc = toCol - kingCol;
+  const int k = Abs(dr) > Abs(dc) ? Abs(dr) : Abs(dc);
+  const bool onLine = k >= 1 && k <= length && dr == k * rowStep && dc == k * colStep;
+  return !onLine;
 }
 
 // Could the piece on (toRow, toCol) attack the king on (kingRow, kingCol)?
@@ -91,10 +95,27 @@ SilentTrial::SilentTrial(const Board& board, int side) : side_(side) {
            !SquareAttacked(board, -kKing * side, enemyKingRow_, enemyKingCol_);
 }
 
+FromSquareLines SilentTrial::linesThrough(const Board& board, int fromRow, int fromCol) const {
+  FromSquareLines lines;
+  if (!quick_) return lines;
+  const int piece = board(fromRow, fromCol);
+  if (Magnitude(piece) != kKing) {  // a king's own safety is judged where it steps
+    if (OpenLineAttacker(board, kKing * side_, ownKingRow_, ownKingCol_, fromRow, fromCol,
+                         lines.pinRow, lines.pinCol) == kEmpty) {
+      lines.pinRow = 0;
+    }
+  }
+  if (OpenLineAttacker(board, -kKing * side_, enemyKingRow_, enemyKingCol_, fromRow, fromCol,
+                       lines.discoverRow, lines.discoverCol) == kEmpty) {
+    lines.discoverRow = 0;
+  }
+  return lines;
+}
+
 AfterMove SilentTrial::judge(Board& board, const PawnJumpRecord& pawnJump,
-                             CheckTable& checkState, int piece, int fromRow, int fromCol,
-                             int toRow, int toCol, int destinationBefore,
-                             int ruleResult) const {
+                             CheckTable& checkState, const FromSquareLines& lines, int piece,
+                             int fromRow, int fromCol, int toRow, int toCol,
+                             int destinationBefore, int ruleResult) const {
   assert(board(toRow, toCol) == piece && board(fromRow, fromCol) == kEmpty);
   const int kind = Magnitude(piece);
   const bool enPassantTry = kind == kPawn && fromCol != toCol && destinationBefore == kEmpty;
@@ -108,15 +129,16 @@ AfterMove SilentTrial::judge(Board& board, const PawnJumpRecord& pawnJump,
     AfterMove out;
     const bool ownKingAttacked =
         kind == kKing ? SquareAttacked(board, piece, toRow, toCol)
-                      : LineOpened(board, ownKingRow_, ownKingCol_, fromRow, fromCol, -side_);
+                      : Uncovered(ownKingRow_, ownKingCol_, lines.pinRow, lines.pinCol, toRow,
+                                  toCol);
     if (ownKingAttacked || (kind == kQueen && SquareAttacked(board, piece, toRow, toCol))) {
       out.moveCanceled = true;
       return out;
     }
     const bool moverMayCheck =
         kind != kKing && MayAttack(board, piece, toRow, toCol, enemyKingRow_, enemyKingCol_);
-    if (!moverMayCheck &&
-        !LineOpened(board, enemyKingRow_, enemyKingCol_, fromRow, fromCol, side_)) {
+    if (!moverMayCheck && !Uncovered(enemyKingRow_, enemyKingCol_, lines.discoverRow,
+                                     lines.discoverCol, toRow, toCol)) {
       checkState.fill(0);  // the move gives no check
       return out;
     }

@@ -38,35 +38,6 @@ bool GapEmpty(const Board& board, int row, int col, int kingRow, int kingCol) {
   return true;
 }
 
-// The enemy slider of `king` standing on the far side of (row, col) on an
-// open line to it, 0 when there is none: the squares between the king and
-// (row, col) must be empty, and the first piece beyond is the one asked
-// about. Diagonals are looked at first; the straight line only when
-// (row, col) is not on a diagonal of the king.
-int LineAttacker(const Board& board, int king, int kingRow, int kingCol, int row, int col,
-                 int& attackerRow, int& attackerCol) {
-  const int dr = kingRow - row;
-  const int dc = kingCol - col;
-  if (dr != 0 && Abs(dr) == Abs(dc)) {
-    if (!GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
-    const int met = FirstPieceOnWalk(board, row, col, -Sign(dr), -Sign(dc), attackerRow,
-                                     attackerCol);
-    const bool enemy = king * met < 0;
-    return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kBishop) ? met : kEmpty;
-  }
-  if (dr != 0 && dc != 0) return kEmpty;  // on no line of the king
-  // The king's own square counts as on its column: the walk then goes on
-  // toward row 8.
-  if ((dr != 0 || dc != 0) && !GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
-  // Away from the king along the column when on its column, else the row.
-  const int step = (row < kingRow || col < kingCol) ? -1 : 1;
-  const bool alongColumn = col == kingCol;
-  const int met = FirstPieceOnWalk(board, row, col, alongColumn ? step : 0,
-                                   alongColumn ? 0 : step, attackerRow, attackerCol);
-  const bool enemy = king * met < 0;
-  return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kRook) ? met : kEmpty;
-}
-
 }  // namespace
 
 void FindPiece(const Board& board, int& code, int& row, int& col) {
@@ -93,6 +64,30 @@ KingsOnBoard FindKings(const Board& board) {
     }
   }
   return kings;
+}
+
+int OpenLineAttacker(const Board& board, int king, int kingRow, int kingCol, int row, int col,
+                     int& attackerRow, int& attackerCol) {
+  const int dr = kingRow - row;
+  const int dc = kingCol - col;
+  if (dr != 0 && Abs(dr) == Abs(dc)) {
+    if (!GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
+    const int met = FirstPieceOnWalk(board, row, col, -Sign(dr), -Sign(dc), attackerRow,
+                                     attackerCol);
+    const bool enemy = king * met < 0;
+    return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kBishop) ? met : kEmpty;
+  }
+  if (dr != 0 && dc != 0) return kEmpty;  // on no line of the king
+  // The king's own square counts as on its column: the walk then goes on
+  // toward row 8.
+  if ((dr != 0 || dc != 0) && !GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
+  // Away from the king along the column when on its column, else the row.
+  const int step = (row < kingRow || col < kingCol) ? -1 : 1;
+  const bool alongColumn = col == kingCol;
+  const int met = FirstPieceOnWalk(board, row, col, alongColumn ? step : 0,
+                                   alongColumn ? 0 : step, attackerRow, attackerCol);
+  const bool enemy = king * met < 0;
+  return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kRook) ? met : kEmpty;
 }
 
 KingSquares FindKingSquares(const Board& board) {
@@ -127,7 +122,7 @@ LineTest TestLineThroughSquare(const Board& board, const KingSquares& kings, int
 
     int attackerRow = 0;
     int attackerCol = 0;
-    const int attacker = LineAttacker(board, king, kingRow, kingCol, row, col, attackerRow,
+    const int attacker = OpenLineAttacker(board, king, kingRow, kingCol, row, col, attackerRow,
                                       attackerCol);
     if (attacker == kEmpty) continue;
 
@@ -150,9 +145,11 @@ LineTest TestPin(const Board& board, const KingSquares& kings, int piece, int ro
   const int king = piece > 0 ? kKing : -kKing;
   const int kingRow = piece > 0 ? kings.whiteRow : kings.blackRow;
   const int kingCol = piece > 0 ? kings.whiteCol : kings.blackCol;
-  if (kingRow == 0) return line;
+  const int dr = Abs(row - kingRow);
+  const int dc = Abs(col - kingCol);
+  if (kingRow == 0 || (dr != 0 && dc != 0 && dr != dc)) return line;  // off the king's lines
   line.attacker =
-      LineAttacker(board, king, kingRow, kingCol, row, col, line.attackerRow, line.attackerCol);
+      OpenLineAttacker(board, king, kingRow, kingCol, row, col, line.attackerRow, line.attackerCol);
   if (line.attacker == kEmpty) return LineTest{};
   line.score = kLineShields;
   line.kingRow = kingRow;

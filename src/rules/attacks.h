@@ -34,6 +34,16 @@ struct LineTest {
   int kingRow = 0;
   int kingCol = 0;
 };
+// The enemy slider of `king` (on (kingRow, kingCol)) standing on the far side
+// of (row, col) on an open line to it, with its square; 0 when there is none.
+// The squares between the king and (row, col) must be empty, and the first
+// piece beyond is the one asked about; the square's own content is never
+// looked at. Diagonals are looked at first, the straight line only when
+// (row, col) is not on a diagonal of the king; the king's own square counts
+// as on its column, the walk going on toward row 8.
+int OpenLineAttacker(const Board& board, int king, int kingRow, int kingCol, int row, int col,
+                     int& attackerRow, int& attackerCol);
+
 // Would emptying (row, col) open a line from an enemy slider to a king? The
 // White king is examined first, then the Black one; the square's own content
 // is never looked at.

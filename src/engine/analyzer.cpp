@@ -34,9 +34,9 @@ bool EnemyPawnAttacks(const Board& board, int side, int toRow, int toCol, int la
 // The reply scan's scoring: the first strictly highest score wins.
 class ReplyScorer : public CandidateVisitor {
  public:
-  ReplyScorer(const Board& board, const ParseArray& parse, int side, MoveRecord& replyMove)
-      : board_(board), parse_(parse), targets_(FindScoreTargets(board, side)), side_(side),
-        replyMove_(replyMove) {}
+  ReplyScorer(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
+              int side, MoveRecord& replyMove)
+      : board_(board), parse_(parse), targets_(targets), side_(side), replyMove_(replyMove) {}
 
   void visit(const Candidate& c) override {
     ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
@@ -59,6 +59,39 @@ class ReplyScorer : public CandidateVisitor {
 
 }  // namespace
 
+BoardSurvey SurveyBoard(const Board& board) {
+  BoardSurvey survey;
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      const int code = board(r, c);
+      if (Magnitude(code) == kKing) {
+        const bool white = code > 0;
+        if ((white ? survey.whiteKings++ : survey.blackKings++) == 0) {
+          (white ? survey.kings.whiteRow : survey.kings.blackRow) = r;
+          (white ? survey.kings.whiteCol : survey.kings.blackCol) = c;
+        }
+      } else if (code == kQueen && survey.whiteQueenRow == 0) {
+        survey.whiteQueenRow = r;
+        survey.whiteQueenCol = c;
+      } else if (code == -kQueen && survey.blackQueenRow == 0) {
+        survey.blackQueenRow = r;
+        survey.blackQueenCol = c;
+      }
+    }
+  }
+  return survey;
+}
+
+ScoreTargets ScoreTargetsOf(const BoardSurvey& survey, int side) {
+  const bool white = side > 0;  // the targets are Black's
+  ScoreTargets targets;
+  targets.kingRow = white ? survey.kings.blackRow : survey.kings.whiteRow;
+  targets.kingCol = white ? survey.kings.blackCol : survey.kings.whiteCol;
+  targets.queenRow = white ? survey.blackQueenRow : survey.whiteQueenRow;
+  targets.queenCol = white ? survey.blackQueenCol : survey.whiteQueenCol;
+  return targets;
+}
+
 ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
                         int kingSideOK) {
   ScoredMove scored;
@@ -76,13 +109,13 @@ ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
 }
 
 ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                           int side, int queenSideOK, int kingSideOK,
+                           const BoardSurvey& survey, int side, int queenSideOK, int kingSideOK,
                            CheckTable& checkState, const PawnAttackFilter& filter,
                            CandidateVisitor& visitor) {
   assert(side == kWhite || side == kBlack);
   ScanOutcome outcome;
   const CheckTable saved = checkState;
-  const SilentTrial trial(board, side);
+  const SilentTrial trial(board, survey, side);
   DestinationList destinations;
   for (int fromRow = 1; fromRow <= 8; ++fromRow) {
     for (int fromCol = 1; fromCol <= 8; ++fromCol) {
@@ -148,11 +181,12 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
 }
 
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                       MoveRecord& replyMove, int side, CheckTable& checkState) {
-  ReplyScorer scorer(board, parse, side, replyMove);
+                       const BoardSurvey& survey, MoveRecord& replyMove, int side,
+                       CheckTable& checkState) {
+  ReplyScorer scorer(board, parse, ScoreTargetsOf(survey, side), side, replyMove);
   const PawnAttackFilter filter{true, false, 8};
   const ScanOutcome scan =
-      ScanCandidates(ctx, board, parse, side, 0, 0, checkState, filter, scorer);
+      ScanCandidates(ctx, board, parse, survey, side, 0, 0, checkState, filter, scorer);
   ReplyOutcome outcome;
   outcome.replyScore = scorer.replyScore();
   if (scan.mated) outcome.lastCheckScore = scan.mateScore;
@@ -165,9 +199,11 @@ ProbeOutcome ProbeReply(const TrialContext& ctx, Board& board, MoveRecord& reply
   board(move.fromRow, move.fromCol) = 0;
   board(move.toRow, move.toCol) = move.piece;
   const int replySide = move.piece <= 0 ? kWhite : kBlack;
+  const BoardSurvey survey = SurveyBoard(board);
   ParseArray parse;
-  BuildParseBoard(board, parse);
-  const ReplyOutcome reply = BestReply(ctx, board, parse, replyMove, replySide, checkState);
+  BuildParseBoard(board, survey.kings, parse);
+  const ReplyOutcome reply =
+      BestReply(ctx, board, parse, survey, replyMove, replySide, checkState);
   board = saved;
   ProbeOutcome outcome;
   outcome.rejected = reply.lastCheckScore > kMateThreshold;

@@ -7,11 +7,29 @@
 #include "core/board.h"
 #include "engine/destinations.h"
 #include "engine/move_scorer.h"
+#include "rules/attacks.h"
 #include "rules/check.h"
 
 namespace bdvx {
 
 constexpr int kReplyStartScore = -50;  // a reply must beat this to be kept
+
+// What the scans of one board look up more than once, found in one pass:
+// the first king and the first queen of each colour in row-major order (row
+// 0: none), and how many kings of each colour stand there.
+struct BoardSurvey {
+  KingSquares kings;
+  int whiteKings = 0;
+  int blackKings = 0;
+  int whiteQueenRow = 0;
+  int whiteQueenCol = 0;
+  int blackQueenRow = 0;
+  int blackQueenCol = 0;
+};
+BoardSurvey SurveyBoard(const Board& board);
+
+// The scorer's targets for side's moves: the other colour's king and queen.
+ScoreTargets ScoreTargetsOf(const BoardSurvey& survey, int side);
 
 // What every trial needs besides the board: the en-passant memory.
 struct TrialContext {
@@ -59,7 +77,7 @@ struct ScanOutcome {
 // pawn-attack filter, the silent trial, the dominated test. Stops at the first
 // mating move. checkState is written back before every trial and on return.
 ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                           int side, int queenSideOK, int kingSideOK,
+                           const BoardSurvey& survey, int side, int queenSideOK, int kingSideOK,
                            CheckTable& checkState, const PawnAttackFilter& filter,
                            CandidateVisitor& visitor);
 
@@ -72,7 +90,8 @@ struct ReplyOutcome {
 // score wins; a mating reply ends the search unrecorded. replyMove is written
 // only when a reply beats the start value -50.
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                       MoveRecord& replyMove, int side, CheckTable& checkState);
+                       const BoardSurvey& survey, MoveRecord& replyMove, int side,
+                       CheckTable& checkState);
 
 struct ProbeOutcome {
   bool rejected = false;  // the opponent can answer with checkmate

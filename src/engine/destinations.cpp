@@ -83,8 +83,11 @@ void PawnDestinations(const Board& board, const PawnJumpRecord& pawnJump, int pi
   const int ahead = row - side;  // White pawns go toward row 1
   const int farRow = side > 0 ? 1 : 8;
   const int homeRow = side > 0 ? 7 : 2;
-  const DestinationRange box = DestinationBox(piece, row, col);
-  for (int r = box.rowLo; r <= box.rowHi; ++r) {
+  // The box: the two rows ahead in row order, the columns beside.
+  const int firstRow = side > 0 ? row - 2 : row + 1;
+  const int colLo = Max(1, col - 1);
+  const int colHi = Min(8, col + 1);
+  for (int r = Max(1, firstRow); r <= Min(8, firstRow + 1); ++r) {
     if (r != ahead) {  // two rows ahead: the jump from the home row
       if (row == homeRow && board(r, col) == kEmpty && board(ahead, col) == kEmpty) {
         out.add(r, col, kRuleOrdinary);
@@ -92,7 +95,7 @@ void PawnDestinations(const Board& board, const PawnJumpRecord& pawnJump, int pi
       continue;
     }
     const int result = r == farRow ? kRulePromotion : kRuleOrdinary;
-    for (int c = box.colLo; c <= box.colHi; ++c) {
+    for (int c = colLo; c <= colHi; ++c) {
       const int there = board(r, c);
       if (c == col) {
         if (there == kEmpty) out.add(r, c, result);

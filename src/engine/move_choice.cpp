@@ -18,11 +18,11 @@ constexpr int kTieDrawThreshold = 500;  // a tie replaces the choice below this
 class ComputerScorer : public CandidateVisitor {
  public:
   ComputerScorer(const TrialContext& ctx, RandomSource& random, Board& board,
-                 const ParseArray& parse, CheckTable& checkState, MoveRecord& computerMove,
+                 const ParseArray& parse, const ScoreTargets& targets, CheckTable& checkState, MoveRecord& computerMove,
                  MoveRecord& hintMove, int side, int queenSideOK, int kingSideOK,
                  bool searchReplies, ChoiceObserver* observer)
       : ctx_(ctx), random_(random), board_(board), parse_(parse),
-        targets_(FindScoreTargets(board, side)), checkState_(checkState),
+        targets_(targets), checkState_(checkState),
         computerMove_(computerMove), hintMove_(hintMove), side_(side),
         queenSideOK_(queenSideOK), kingSideOK_(kingSideOK),
         searchReplies_(searchReplies), observer_(observer) {}
@@ -94,10 +94,12 @@ void ChooseComputerMove(RandomSource& random, Board& board, const ParseArray& pa
   filter.kingsToo = true;
   filter.lastPawnRow = 7;
 
-  ComputerScorer scorer(ctx, random, board, parse, checkState, computerMove, hintMove, side,
-                        queenSideOK, kingSideOK, moveNumber <= hintLimit, observer);
-  const ScanOutcome scan = ScanCandidates(ctx, board, parse, side, queenSideOK, kingSideOK,
-                                          checkState, filter, scorer);
+  const BoardSurvey survey = SurveyBoard(board);
+  ComputerScorer scorer(ctx, random, board, parse, ScoreTargetsOf(survey, side), checkState,
+                        computerMove, hintMove, side, queenSideOK, kingSideOK,
+                        moveNumber <= hintLimit, observer);
+  const ScanOutcome scan = ScanCandidates(ctx, board, parse, survey, side, queenSideOK,
+                                          kingSideOK, checkState, filter, scorer);
   if (scan.mated) {
     // The first mating move is played at once; hintMove keeps what it holds.
     computerMove = scan.mateMove;

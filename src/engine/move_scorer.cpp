@@ -62,28 +62,6 @@ int ForkBonus(const Board& board, int piece, int toRow, int toCol) {
   return bonus;
 }
 
-ScoreTargets FindScoreTargets(const Board& board, int side) {
-  ScoreTargets targets;
-  for (int r = 1; r <= 8; ++r) {
-    for (int c = 1; c <= 8; ++c) {
-      if (board(r, c) == -kKing * side && targets.kingRow == 0) {
-        targets.kingRow = r;
-        targets.kingCol = c;
-      }
-      if (board(r, c) == -kQueen * side && targets.queenRow == 0) {
-        targets.queenRow = r;
-        targets.queenCol = c;
-      }
-    }
-  }
-  return targets;
-}
-
-void ScoreMove(const Board& board, const ParseArray& parse, const ScoredMove& move,
-               int& score) {
-  ScoreMove(board, parse, FindScoreTargets(board, move.side), move, score);
-}
-
 void ScoreMove(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
                const ScoredMove& move, int& score) {
   const int side = move.side;

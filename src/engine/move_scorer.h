@@ -21,23 +21,19 @@ struct ScoredMove {
 };
 
 // What the distance terms measure against: the first enemy king and the
-// first enemy queen in row-major order (row 0: not on the board).
+// first enemy queen in row-major order (row 0: not on the board). A scan
+// finds them once for all its moves, which are scored on the same board.
 struct ScoreTargets {
   int kingRow = 0;
   int kingCol = 0;
   int queenRow = 0;
   int queenCol = 0;
 };
-// The targets of side's moves on the board; a scan finds them once for all
-// its moves, which are scored on the same board.
-ScoreTargets FindScoreTargets(const Board& board, int side);
 
 // Scores the move on the board before it is made, with that board's parse
-// array. Writes score only when the mover controls the destination; otherwise
-// score keeps the caller's value. Reads the board only.
-void ScoreMove(const Board& board, const ParseArray& parse,
-               const ScoredMove& move, int& score);
-// The same with the targets of move.side on this board found beforehand.
+// array and the targets of move.side on it. Writes score only when the mover
+// controls the destination; otherwise score keeps the caller's value. Reads
+// the board only.
 void ScoreMove(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
                const ScoredMove& move, int& score);
 

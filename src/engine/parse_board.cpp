@@ -104,9 +104,12 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
 }  // namespace
 
 ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
+  return BuildParseBoard(board, FindKingSquares(board), parse);
+}
+
+ParseReport BuildParseBoard(const Board& board, const KingSquares& kings, ParseArray& parse) {
   ParseReport report;
   parse.fill(0);
-  const KingSquares kings = FindKingSquares(board);  // the pin tests' kings, found once
   for (int row = 1; row <= 8; ++row) {
     for (int col = 1; col <= 8; ++col) {
       const int piece = board(row, col);

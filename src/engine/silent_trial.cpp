@@ -10,21 +10,6 @@ namespace {
 constexpr int Abs(int x) { return x < 0 ? -x : x; }
 constexpr int Sign(int x) { return (x > 0) - (x < 0); }
 
-// The only king of code `king` on the board: its square, or false when there
-// is none or more than one.
-bool OnlyKing(const Board& board, int king, int& kingRow, int& kingCol) {
-  int found = 0;
-  for (int r = 1; r <= 8; ++r) {
-    for (int c = 1; c <= 8; ++c) {
-      if (board(r, c) != king) continue;
-      kingRow = r;
-      kingCol = c;
-      ++found;
-    }
-  }
-  return found == 1;
-}
-
 // The first piece met walking from (row, col) toward (towardRow, towardCol)
 // and beyond, one square at a time; the walk must run along a row, a column
 // or a diagonal. Gives its square, or false when the walk leaves the board.
@@ -88,9 +73,14 @@ bool MayAttack(const Board& board, int piece, int toRow, int toCol, int kingRow,
 
 }  // namespace
 
-SilentTrial::SilentTrial(const Board& board, int side) : side_(side) {
-  quick_ = OnlyKing(board, kKing * side, ownKingRow_, ownKingCol_) &&
-           OnlyKing(board, -kKing * side, enemyKingRow_, enemyKingCol_) &&
+SilentTrial::SilentTrial(const Board& board, const BoardSurvey& survey, int side)
+    : side_(side) {
+  const bool white = side > 0;
+  ownKingRow_ = white ? survey.kings.whiteRow : survey.kings.blackRow;
+  ownKingCol_ = white ? survey.kings.whiteCol : survey.kings.blackCol;
+  enemyKingRow_ = white ? survey.kings.blackRow : survey.kings.whiteRow;
+  enemyKingCol_ = white ? survey.kings.blackCol : survey.kings.whiteCol;
+  quick_ = survey.whiteKings == 1 && survey.blackKings == 1 &&
            !SquareAttacked(board, kKing * side, ownKingRow_, ownKingCol_) &&
            !SquareAttacked(board, -kKing * side, enemyKingRow_, enemyKingCol_);
 }

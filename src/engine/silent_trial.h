@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/board.h"
+#include "engine/analyzer.h"
 #include "rules/check.h"
 
 namespace bdvx {
@@ -24,9 +25,9 @@ struct FromSquareLines {
 
 class SilentTrial {
  public:
-  // Looks at the board before any move of side: where both kings stand and
-  // whether either is attacked.
-  SilentTrial(const Board& board, int side);
+  // Looks at the board before any move of side: where both kings stand
+  // (survey is the board's) and whether either is attacked.
+  SilentTrial(const Board& board, const BoardSurvey& survey, int side);
 
   // The lines through the square of side's piece, on the board before it moves.
   FromSquareLines linesThrough(const Board& board, int fromRow, int fromCol) const;

@@ -19,7 +19,7 @@ printf '%-16s %12s %10s  %s\n' position instructions us move
 i=0
 while [ "$i" -lt "$count" ]; do
   native=$("$driver" "$i" 300)
-  valgrind --tool=callgrind --toggle-collect='*MeasuredMove*' \
+  valgrind --tool=callgrind --toggle-collect='*PlayBenchMove*' \
     --callgrind-out-file="$out/cg.$i" "$driver" "$i" 1 >/dev/null 2>&1
   instructions=$(sed -n 's/^totals: *\([0-9]*\).*/\1/p' "$out/cg.$i")
   echo "$native" | awk -v n="$instructions" \

@@ -1,7 +1,7 @@
 // One level-9 computer move (the parse array and the move choice, as the turn
 // loop runs them) in one position of bench/positions.txt, played a given
 // number of times. bench/move_cost.sh runs it natively for the time and under
-// valgrind's callgrind, collecting only inside MeasuredMove, for the
+// valgrind's callgrind, collecting only inside PlayBenchMove, for the
 // instruction count, which a shared machine cannot disturb.
 //
 // Usage: brandovex-move-cost INDEX REPEATS   (INDEX counts from 0)
@@ -14,26 +14,11 @@
 
 #include "../bench_positions.h"
 #include "console/virtual_console.h"
-#include "engine/move_choice.h"
-#include "engine/parse_board.h"
 
 namespace bdvx::bench {
 namespace {
 
 constexpr int kReplySearch = 9999;  // HintLimit of level 9: the reply search always runs
-
-// Kept out of line so that callgrind can count exactly this call.
-[[gnu::noinline]] MoveRecord MeasuredMove(RandomSource& random, const BenchPosition& p,
-                                          Board& board) {
-  ParseArray parse;
-  BuildParseBoard(board, parse);
-  MoveRecord move;
-  MoveRecord hint;
-  CheckTable checkState{};
-  ChooseComputerMove(random, board, parse, move, hint, p.side, p.queenSideOK, p.kingSideOK,
-                     checkState, PawnJumpRecord{}, 1, kReplySearch);
-  return move;
-}
 
 double ThreadCpuUs() {
   timespec t{};
@@ -64,7 +49,7 @@ int main(int argc, char** argv) {
   bdvx::MoveRecord first;
   const double begin = ThreadCpuUs();
   for (long i = 0; i < repeats; ++i) {
-    const bdvx::MoveRecord move = MeasuredMove(con, p, board);
+    const bdvx::MoveRecord move = PlayBenchMove(con, p, board, kReplySearch);
     if (i == 0) first = move;
   }
   const double us = (ThreadCpuUs() - begin) / static_cast<double>(repeats);

@@ -1,42 +1,10 @@
 #include "rules/attacks.h"
 
-
 namespace bdvx {
 namespace {
 
 constexpr int Abs(int x) { return x < 0 ? -x : x; }
 constexpr int Sign(int x) { return (x > 0) - (x < 0); }
-
-// Walks from (row, col) one (rowStep, colStep) at a time and gives the first
-// piece met, with its square; 0 when the walk leaves the board first.
-int FirstPieceOnWalk(const Board& board, int row, int col, int rowStep, int colStep,
-                     int& metRow, int& metCol) {
-  assert(rowStep != 0 || colStep != 0);
-  int r = row + rowStep;
-  int c = col + colStep;
-  while (OnBoard(r, c)) {
-    if (board(r, c) != kEmpty) {
-      metRow = r;
-      metCol = c;
-      return board(r, c);
-    }
-    r += rowStep;
-    c += colStep;
-  }
-  return kEmpty;
-}
-
-// Every square strictly between (row, col) and (kingRow, kingCol), which lie
-// on one row, column or diagonal, is empty.
-bool GapEmpty(const Board& board, int row, int col, int kingRow, int kingCol) {
-  const int rowStep = Sign(kingRow - row);
-  const int colStep = Sign(kingCol - col);
-  for (int r = row + rowStep, c = col + colStep; r != kingRow || c != kingCol;
-       r += rowStep, c += colStep) {
-    if (board(r, c) != kEmpty) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -68,26 +36,32 @@ KingsOnBoard FindKings(const Board& board) {
 
 int OpenLineAttacker(const Board& board, int king, int kingRow, int kingCol, int row, int col,
                      int& attackerRow, int& attackerCol) {
-  const int dr = kingRow - row;
-  const int dc = kingCol - col;
-  if (dr != 0 && Abs(dr) == Abs(dc)) {
-    if (!GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
-    const int met = FirstPieceOnWalk(board, row, col, -Sign(dr), -Sign(dc), attackerRow,
-                                     attackerCol);
-    const bool enemy = king * met < 0;
-    return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kBishop) ? met : kEmpty;
+  const int dr = row - kingRow;
+  const int dc = col - kingCol;
+  const bool diagonal = dr != 0 && Abs(dr) == Abs(dc);
+  if (!diagonal && dr != 0 && dc != 0) return kEmpty;  // on no line of the king
+  // One walk from the king through (row, col): empty up to it, then the
+  // first piece beyond. The king's own square goes on toward row 8.
+  const int rowStep = dr == 0 && dc == 0 ? 1 : Sign(dr);
+  const int colStep = Sign(dc);
+  int r = kingRow + rowStep;
+  int c = kingCol + colStep;
+  if (dr != 0 || dc != 0) {
+    for (; r != row || c != col; r += rowStep, c += colStep) {
+      if (board(r, c) != kEmpty) return kEmpty;
+    }
+    r += rowStep;
+    c += colStep;
   }
-  if (dr != 0 && dc != 0) return kEmpty;  // on no line of the king
-  // The king's own square counts as on its column: the walk then goes on
-  // toward row 8.
-  if ((dr != 0 || dc != 0) && !GapEmpty(board, row, col, kingRow, kingCol)) return kEmpty;
-  // Away from the king along the column when on its column, else the row.
-  const int step = (row < kingRow || col < kingCol) ? -1 : 1;
-  const bool alongColumn = col == kingCol;
-  const int met = FirstPieceOnWalk(board, row, col, alongColumn ? step : 0,
-                                   alongColumn ? 0 : step, attackerRow, attackerCol);
-  const bool enemy = king * met < 0;
-  return enemy && (Magnitude(met) == kQueen || Magnitude(met) == kRook) ? met : kEmpty;
+  for (; OnBoard(r, c); r += rowStep, c += colStep) {
+    const int met = board(r, c);
+    if (met == kEmpty) continue;
+    attackerRow = r;
+    attackerCol = c;
+    const bool slider = Magnitude(met) == kQueen || Magnitude(met) == (diagonal ? kBishop : kRook);
+    return king * met < 0 && slider ? met : kEmpty;
+  }
+  return kEmpty;
 }
 
 KingSquares FindKingSquares(const Board& board) {

@@ -9,6 +9,8 @@ namespace {
 
 constexpr int Abs(int x) { return x < 0 ? -x : x; }
 constexpr int Sign(int x) { return (x > 0) - (x < 0); }
+// How many king steps apart two squares are.
+constexpr int Steps(int dr, int dc) { return Abs(dr) > Abs(dc) ? Abs(dr) : Abs(dc); }
 
 // The first piece met walking from (row, col) toward (towardRow, towardCol)
 // and beyond, one square at a time; the walk must run along a row, a column
@@ -37,15 +39,12 @@ bool OnOneLine(int rowA, int colA, int rowB, int colB) {
 bool Uncovered(int kingRow, int kingCol, int attackerRow, int attackerCol, int toRow,
                int toCol) {
   if (attackerRow == 0) return false;
-  const int rowStep = Sign(attackerRow - kingRow);
-  const int colStep = Sign(attackerCol - kingCol);
-  const int length = Abs(attackerRow - kingRow) > Abs(attackerCol - kingCol)
-                         ? Abs(attackerRow - kingRow)
-                         : Abs(attackerCol - kingCol);
+  const int length = Steps(attackerRow - kingRow, attackerCol - kingCol);
   const int dr = toRow - kingRow;
   const int dc = toCol - kingCol;
-  const int k = Abs(dr) > Abs(dc) ? Abs(dr) : Abs(dc);
-  const bool onLine = k >= 1 && k <= length && dr == k * rowStep && dc == k * colStep;
+  const int k = Steps(dr, dc);  // the piece stands k steps out from the king
+  const bool onLine = k >= 1 && k <= length && dr == k * Sign(attackerRow - kingRow) &&
+                      dc == k * Sign(attackerCol - kingCol);
   return !onLine;
 }
 

@@ -46,6 +46,15 @@ void AddKnight(ParseArray& parse, int side, int row, int col) {
   }
 }
 
+// The pin test for a pawn, whose pin counts only along its row or column:
+// a pawn off its king's row and column is not asked about.
+LineTest PawnPin(const Board& board, const KingSquares& kings, int piece, int row, int col) {
+  const int kingRow = piece > 0 ? kings.whiteRow : kings.blackRow;
+  const int kingCol = piece > 0 ? kings.whiteCol : kings.blackCol;
+  if (row != kingRow && col != kingCol) return LineTest{};
+  return TestPin(board, kings, piece, row, col);
+}
+
 // The pawn's two diagonal squares ahead; a pawn pinned along its row or
 // column adds nothing, one pinned along a diagonal still counts both.
 void AddPawn(ParseArray& parse, int side, int row, int col, const LineTest& line) {
@@ -133,7 +142,7 @@ ParseReport BuildParseBoard(const Board& board, const KingSquares& kings, ParseA
                     TestPin(board, kings, piece, row, col));
           break;
         case kPawn:
-          AddPawn(parse, side, row, col, TestPin(board, kings, piece, row, col));
+          AddPawn(parse, side, row, col, PawnPin(board, kings, piece, row, col));
           break;
         default:  // 2, 6, 7, 8 name no piece
           report.invalidPiece = piece;

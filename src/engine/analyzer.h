@@ -76,6 +76,7 @@ struct ScanOutcome {
 // row-major in the piece's box; the pawn guard, the legality test, the
 // pawn-attack filter, the silent trial, the dominated test. Stops at the first
 // mating move. checkState is written back before every trial and on return.
+// survey is SurveyBoard of the board as it comes.
 ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
                            const BoardSurvey& survey, int side, int queenSideOK, int kingSideOK,
                            CheckTable& checkState, const PawnAttackFilter& filter,
@@ -86,9 +87,9 @@ struct ReplyOutcome {
   int replyScore = kReplyStartScore;
 };
 
-// The best reply of side on board with its parse array: the first highest
-// score wins; a mating reply ends the search unrecorded. replyMove is written
-// only when a reply beats the start value -50.
+// The best reply of side on board with its parse array and survey: the first
+// highest score wins; a mating reply ends the search unrecorded. replyMove is
+// written only when a reply beats the start value -50.
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
                        const BoardSurvey& survey, MoveRecord& replyMove, int side,
                        CheckTable& checkState);

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "core/board_text.h"
+#include "engine/move_choice.h"
+#include "engine/parse_board.h"
 
 namespace bdvx::bench {
 
@@ -54,6 +56,18 @@ std::vector<BenchPosition> Load() {
 const std::vector<BenchPosition>& BenchPositions() {
   static const std::vector<BenchPosition> positions = Load();
   return positions;
+}
+
+[[gnu::noinline]] MoveRecord PlayBenchMove(RandomSource& random, const BenchPosition& p,
+                                           Board& board, int hintLimit) {
+  ParseArray parse;
+  BuildParseBoard(board, parse);
+  MoveRecord move;
+  MoveRecord hint;
+  CheckTable checkState{};
+  ChooseComputerMove(random, board, parse, move, hint, p.side, p.queenSideOK, p.kingSideOK,
+                     checkState, PawnJumpRecord{}, 1, hintLimit);
+  return move;
 }
 
 }  // namespace bdvx::bench

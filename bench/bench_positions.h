@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/board.h"
+#include "core/random_source.h"
 
 namespace bdvx::bench {
 
@@ -18,5 +19,11 @@ struct BenchPosition {
 
 // Reads the positions once; aborts the run with a message on a bad file.
 const std::vector<BenchPosition>& BenchPositions();
+
+// The computer's move in the position (the parse array and the move choice,
+// as the turn loop runs them); the board comes back unchanged. Out of line,
+// so that bench/move_cost.sh can count exactly this call.
+MoveRecord PlayBenchMove(RandomSource& random, const BenchPosition& p, Board& board,
+                         int hintLimit);
 
 }  // namespace bdvx::bench

@@ -11,8 +11,6 @@
 
 #include "bench_positions.h"
 #include "console/virtual_console.h"
-#include "engine/move_choice.h"
-#include "engine/parse_board.h"
 #include "fingerprint.h"
 
 namespace bdvx::bench {
@@ -21,24 +19,12 @@ namespace {
 constexpr int kReplySearch = 9999;   // HintLimit of level 9: the second ply always runs
 constexpr int kNoReplySearch = 0;    // MoveNumber 1 is past it: ScoreMove alone
 
-// The computer's move in the position; the board comes back unchanged.
-MoveRecord ComputerMove(Console& con, const BenchPosition& p, Board& board, int hintLimit) {
-  ParseArray parse;
-  BuildParseBoard(board, parse);
-  MoveRecord move;
-  MoveRecord hint;
-  CheckTable checkState{};
-  ChooseComputerMove(con, board, parse, move, hint, p.side, p.queenSideOK, p.kingSideOK,
-                     checkState, PawnJumpRecord{}, 1, hintLimit);
-  return move;
-}
-
 void BM_MoveChoiceStart(benchmark::State& state, int hintLimit) {
   const BenchPosition& start = BenchPositions().front();
   VirtualConsole con;
   Board board = start.board;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputerMove(con, start, board, hintLimit));
+    benchmark::DoNotOptimize(PlayBenchMove(con, start, board, hintLimit));
   }
   state.counters["moves_per_second"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -65,7 +51,7 @@ void BM_MoveChoiceSet(benchmark::State& state, int hintLimit) {
     for (std::size_t i = 0; i < positions.size(); ++i) {
       Board board = positions[i].board;
       const double begin = ThreadCpuNs();
-      const MoveRecord move = ComputerMove(con, positions[i], board, hintLimit);
+      const MoveRecord move = PlayBenchMove(con, positions[i], board, hintLimit);
       totalNs[i] += ThreadCpuNs() - begin;
       if (first) fingerprint.add(move);
       benchmark::DoNotOptimize(move);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libncurses-dev libsdl2-mixer-dev
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev valgrind
   espeak-ng sox
   tmux clang libclang-rt-14-dev
 )

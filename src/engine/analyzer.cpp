@@ -2,14 +2,11 @@
 
 #include "engine/move_scorer.h"
 #include "engine/parse_board.h"
-#include "rules/piece_moves.h"
+#include "engine/silent_trial.h"
 
 namespace bdvx {
 
 namespace {
-
-constexpr int Min(int a, int b) { return a < b ? a : b; }
-constexpr int Max(int a, int b) { return a > b ? a : b; }
 
 // Pawn guard: a pawn stays where it is while a friend on either corner of the
 // row just ahead (the box's columns, so its own column on the edge files) is
@@ -37,11 +34,12 @@ bool EnemyPawnAttacks(const Board& board, int side, int toRow, int toCol, int la
 // The reply scan's scoring: the first strictly highest score wins.
 class ReplyScorer : public CandidateVisitor {
  public:
-  ReplyScorer(const Board& board, const ParseArray& parse, int side, MoveRecord& replyMove)
-      : board_(board), parse_(parse), side_(side), replyMove_(replyMove) {}
+  ReplyScorer(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
+              int side, MoveRecord& replyMove)
+      : board_(board), parse_(parse), targets_(targets), side_(side), replyMove_(replyMove) {}
 
   void visit(const Candidate& c) override {
-    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
+    ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, 0, 0), runningScore_);
     if (runningScore_ > replyScore_) {
       replyScore_ = runningScore_;
       replyMove_ = c.move;
@@ -52,6 +50,7 @@ class ReplyScorer : public CandidateVisitor {
  private:
   const Board& board_;
   const ParseArray& parse_;
+  ScoreTargets targets_;  // the board is the same for every reply scored
   int side_;
   MoveRecord& replyMove_;
   int runningScore_ = 0;  // carried over between replies
@@ -59,6 +58,39 @@ class ReplyScorer : public CandidateVisitor {
 };
 
 }  // namespace
+
+BoardSurvey SurveyBoard(const Board& board) {
+  BoardSurvey survey;
+  for (int r = 1; r <= 8; ++r) {
+    for (int c = 1; c <= 8; ++c) {
+      const int code = board(r, c);
+      if (Magnitude(code) == kKing) {
+        const bool white = code > 0;
+        if ((white ? survey.whiteKings++ : survey.blackKings++) == 0) {
+          (white ? survey.kings.whiteRow : survey.kings.blackRow) = r;
+          (white ? survey.kings.whiteCol : survey.kings.blackCol) = c;
+        }
+      } else if (code == kQueen && survey.whiteQueenRow == 0) {
+        survey.whiteQueenRow = r;
+        survey.whiteQueenCol = c;
+      } else if (code == -kQueen && survey.blackQueenRow == 0) {
+        survey.blackQueenRow = r;
+        survey.blackQueenCol = c;
+      }
+    }
+  }
+  return survey;
+}
+
+ScoreTargets ScoreTargetsOf(const BoardSurvey& survey, int side) {
+  const bool white = side > 0;  // the targets are Black's
+  ScoreTargets targets;
+  targets.kingRow = white ? survey.kings.blackRow : survey.kings.whiteRow;
+  targets.kingCol = white ? survey.kings.blackCol : survey.kings.whiteCol;
+  targets.queenRow = white ? survey.blackQueenRow : survey.whiteQueenRow;
+  targets.queenCol = white ? survey.blackQueenCol : survey.whiteQueenCol;
+  return targets;
+}
 
 ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
                         int kingSideOK) {
@@ -76,120 +108,71 @@ ScoredMove ScoredMoveOf(const Candidate& candidate, int side, int queenSideOK,
   return scored;
 }
 
-DestinationRange DestinationBox(int piece, int row, int col) {
-  DestinationRange box;  // sliders keep the whole board
-  switch (Magnitude(piece)) {
-    case kKing:
-      box.rowLo = Max(1, row - 1);
-      box.rowHi = Min(8, row + 1);
-      box.colLo = Max(1, col - 1);
-      box.colHi = Min(8, col + 1);
-      if (col == 5 && (row == 1 || row == 8)) {
-        box.colLo = 3;  // both castling destinations
-        box.colHi = 7;
-      }
-      break;
-    case kKnight:
-      if (row > 2) box.rowLo = row - 2;
-      if (row < 7) box.rowHi = row + 2;
-      if (col > 2) box.colLo = col - 2;
-      if (col < 7) box.colHi = col + 2;
-      break;
-    case kPawn:
-      box.rowLo = piece < 0 ? row + 1 : row - 2;
-      box.rowHi = piece < 0 ? row + 2 : row - 1;
-      box.colLo = Max(1, col - 1);
-      box.colHi = Min(8, col + 1);
-      box.rowLo = Max(1, box.rowLo);
-      box.rowHi = Min(8, box.rowHi);
-      break;
-    default:
-      break;
-  }
-  return box;
-}
-
-int CandidateLegal(Board& board, int piece, int fromRow, int fromCol, int toRow,
-                   int toCol, int side, int captureFlag, int castleAllowed) {
-  const int kind = Magnitude(piece);
-  if (toRow == fromRow && toCol == fromCol) return 0;
-  if (kind == kRook && toRow != fromRow && toCol != fromCol) return 0;
-  if (kind == kBishop && (toRow == fromRow || toCol == fromCol)) return 0;
-  if (side * board(toRow, toCol) >= 1) return 0;
-  int result = kRuleNotAMove;
-  int flag = captureFlag;
-  TestPieceMove(piece, fromRow, fromCol, toRow, toCol, result, flag, castleAllowed);
-  if (result == kRuleNotAMove || result == kRuleCastleRefused || result == kRuleNeverMoves) {
-    return 0;
-  }
-  // In move mode with a result of 1, 2 or 4 the path test never moves a rook.
-  if (TestPathClear(board, piece, fromRow, fromCol, toRow, toCol, result, kMoveMode) == 0) {
-    return 0;
-  }
-  return result;
-}
-
 ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                           int side, int queenSideOK, int kingSideOK,
+                           const BoardSurvey& survey, int side, int queenSideOK, int kingSideOK,
                            CheckTable& checkState, const PawnAttackFilter& filter,
                            CandidateVisitor& visitor) {
   assert(side == kWhite || side == kBlack);
   ScanOutcome outcome;
   const CheckTable saved = checkState;
+  const SilentTrial trial(board, survey, side);
+  DestinationList destinations;
   for (int fromRow = 1; fromRow <= 8; ++fromRow) {
     for (int fromCol = 1; fromCol <= 8; ++fromCol) {
       const int piece = board(fromRow, fromCol);
       if (side * piece <= 0) continue;
       const int kind = Magnitude(piece);
-      const DestinationRange box = DestinationBox(piece, fromRow, fromCol);
-      if (box.rowLo > box.rowHi || box.colLo > box.colHi) continue;  // a pawn on its far row
-      if (kind == kPawn && PawnHeldBack(board, parse, side, piece, box)) continue;
+      if (kind == kPawn) {
+        const DestinationRange box = DestinationBox(piece, fromRow, fromCol);
+        if (box.rowLo > box.rowHi) continue;  // a pawn on its far row
+        if (PawnHeldBack(board, parse, side, piece, box)) continue;
+      }
       const bool pawnFilter =
           filter.active && kind != kPawn && (filter.kingsToo || kind != kKing);
+      FindDestinations(board, ctx.pawnJump, piece, fromRow, fromCol, side, queenSideOK,
+                       kingSideOK, destinations);
+      if (destinations.count == 0) continue;
+      const FromSquareLines lines = trial.linesThrough(board, fromRow, fromCol);
 
-      for (int toRow = box.rowLo; toRow <= box.rowHi; ++toRow) {
-        for (int toCol = box.colLo; toCol <= box.colHi; ++toCol) {
-          const int castleFlag = toCol <= 5 ? queenSideOK : kingSideOK;
-          const PawnCapture capture =
-              TestPawnCapture(board, ctx.pawnJump, fromRow, fromCol, toRow, toCol);
-          const int ruleResult = CandidateLegal(board, piece, fromRow, fromCol, toRow, toCol,
-                                                side, capture.captureFlag, castleFlag);
-          if (ruleResult == 0) continue;
-          checkState = saved;
+      for (int i = 0; i < destinations.count; ++i) {
+        const Destination& to = destinations.items[static_cast<std::size_t>(i)];
+        const int toRow = to.row;
+        const int toCol = to.col;
+        const int ruleResult = to.ruleResult;
+        const int castleFlag = toCol <= 5 ? queenSideOK : kingSideOK;
+        checkState = saved;
 
-          const int control = side * parse(toRow, toCol);
-          if (pawnFilter && control >= 0 &&
-              EnemyPawnAttacks(board, side, toRow, toCol, filter.lastPawnRow)) {
-            continue;
-          }
-
-          // Silent trial: only the piece moves (no castling rook, no en
-          // passant removal, no promotion), then both squares come back.
-          const int destination = board(toRow, toCol);
-          board(fromRow, fromCol) = 0;
-          board(toRow, toCol) = piece;
-          int scratchMover = 0;
-          const AfterMove after =
-              AfterMoveCheck(board, ctx.pawnJump, checkState, piece, fromRow, fromCol, toRow,
-                             toCol, destination, ruleResult, kSilentMode, scratchMover);
-          board(fromRow, fromCol) = piece;
-          board(toRow, toCol) = destination;
-          if (after.moveCanceled) continue;
-
-          const MoveRecord move{piece, fromRow, fromCol, toRow, toCol};
-          if (after.checkScore > kMateThreshold) {
-            outcome.mated = true;
-            outcome.mateMove = move;
-            outcome.mateScore = after.checkScore;
-            checkState = saved;
-            return outcome;
-          }
-
-          // Dominated destination; a pawn may step where the enemy holds one more.
-          if ((control < 0 && kind != kPawn) || (control < -1 && kind == kPawn)) continue;
-
-          visitor.visit(Candidate{move, ruleResult, after.checkScore, castleFlag});
+        const int control = side * parse(toRow, toCol);
+        if (pawnFilter && control >= 0 &&
+            EnemyPawnAttacks(board, side, toRow, toCol, filter.lastPawnRow)) {
+          continue;
         }
+
+        // Silent trial: only the piece moves (no castling rook, no en
+        // passant removal, no promotion), then both squares come back.
+        const int destination = board(toRow, toCol);
+        board(fromRow, fromCol) = 0;
+        board(toRow, toCol) = piece;
+        const AfterMove after = trial.judge(board, ctx.pawnJump, checkState, lines, piece,
+                                            fromRow, fromCol, toRow, toCol, destination,
+                                            ruleResult);
+        board(fromRow, fromCol) = piece;
+        board(toRow, toCol) = destination;
+        if (after.moveCanceled) continue;
+
+        const MoveRecord move{piece, fromRow, fromCol, toRow, toCol};
+        if (after.checkScore > kMateThreshold) {
+          outcome.mated = true;
+          outcome.mateMove = move;
+          outcome.mateScore = after.checkScore;
+          checkState = saved;
+          return outcome;
+        }
+
+        // Dominated destination; a pawn may step where the enemy holds one more.
+        if ((control < 0 && kind != kPawn) || (control < -1 && kind == kPawn)) continue;
+
+        visitor.visit(Candidate{move, ruleResult, after.checkScore, castleFlag});
       }
     }
   }
@@ -198,11 +181,12 @@ ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArr
 }
 
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                       MoveRecord& replyMove, int side, CheckTable& checkState) {
-  ReplyScorer scorer(board, parse, side, replyMove);
+                       const BoardSurvey& survey, MoveRecord& replyMove, int side,
+                       CheckTable& checkState) {
+  ReplyScorer scorer(board, parse, ScoreTargetsOf(survey, side), side, replyMove);
   const PawnAttackFilter filter{true, false, 8};
   const ScanOutcome scan =
-      ScanCandidates(ctx, board, parse, side, 0, 0, checkState, filter, scorer);
+      ScanCandidates(ctx, board, parse, survey, side, 0, 0, checkState, filter, scorer);
   ReplyOutcome outcome;
   outcome.replyScore = scorer.replyScore();
   if (scan.mated) outcome.lastCheckScore = scan.mateScore;
@@ -215,9 +199,11 @@ ProbeOutcome ProbeReply(const TrialContext& ctx, Board& board, MoveRecord& reply
   board(move.fromRow, move.fromCol) = 0;
   board(move.toRow, move.toCol) = move.piece;
   const int replySide = move.piece <= 0 ? kWhite : kBlack;
+  const BoardSurvey survey = SurveyBoard(board);
   ParseArray parse;
-  BuildParseBoard(board, parse);
-  const ReplyOutcome reply = BestReply(ctx, board, parse, replyMove, replySide, checkState);
+  BuildParseBoard(board, survey.kings, parse);
+  const ReplyOutcome reply =
+      BestReply(ctx, board, parse, survey, replyMove, replySide, checkState);
   board = saved;
   ProbeOutcome outcome;
   outcome.rejected = reply.lastCheckScore > kMateThreshold;

@@ -5,33 +5,36 @@
 #pragma once
 
 #include "core/board.h"
+#include "engine/destinations.h"
 #include "engine/move_scorer.h"
+#include "rules/attacks.h"
 #include "rules/check.h"
 
 namespace bdvx {
 
 constexpr int kReplyStartScore = -50;  // a reply must beat this to be kept
 
+// What the scans of one board look up more than once, found in one pass:
+// the first king and the first queen of each colour in row-major order (row
+// 0: none), and how many kings of each colour stand there.
+struct BoardSurvey {
+  KingSquares kings;
+  int whiteKings = 0;
+  int blackKings = 0;
+  int whiteQueenRow = 0;
+  int whiteQueenCol = 0;
+  int blackQueenRow = 0;
+  int blackQueenCol = 0;
+};
+BoardSurvey SurveyBoard(const Board& board);
+
+// The scorer's targets for side's moves: the other colour's king and queen.
+ScoreTargets ScoreTargetsOf(const BoardSurvey& survey, int side);
+
 // What every trial needs besides the board: the en-passant memory.
 struct TrialContext {
   const PawnJumpRecord& pawnJump;
 };
-
-// The rectangle of destinations tried for a piece, inclusive; an empty range
-// (lo > hi) tries nothing.
-struct DestinationRange {
-  int rowLo = 1;
-  int rowHi = 8;
-  int colLo = 1;
-  int colHi = 8;
-};
-DestinationRange DestinationBox(int piece, int row, int col);
-
-// The quick legality test of a candidate. Returns the move's MoveRuleResult
-// (1 ordinary, 2 promotion, 4 castling) when the move passes, 0 when it does
-// not. captureFlag comes from TestPawnCapture for the same squares.
-int CandidateLegal(Board& board, int piece, int fromRow, int fromCol, int toRow,
-                   int toCol, int side, int captureFlag, int castleAllowed);
 
 // The pawn-attack filter of a scan: which movers skip destinations that an
 // enemy pawn attacks (unless the mover's side is outnumbered there).
@@ -73,8 +76,9 @@ struct ScanOutcome {
 // row-major in the piece's box; the pawn guard, the legality test, the
 // pawn-attack filter, the silent trial, the dominated test. Stops at the first
 // mating move. checkState is written back before every trial and on return.
+// survey is SurveyBoard of the board as it comes.
 ScanOutcome ScanCandidates(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                           int side, int queenSideOK, int kingSideOK,
+                           const BoardSurvey& survey, int side, int queenSideOK, int kingSideOK,
                            CheckTable& checkState, const PawnAttackFilter& filter,
                            CandidateVisitor& visitor);
 
@@ -83,11 +87,12 @@ struct ReplyOutcome {
   int replyScore = kReplyStartScore;
 };
 
-// The best reply of side on board with its parse array: the first highest
-// score wins; a mating reply ends the search unrecorded. replyMove is written
-// only when a reply beats the start value -50.
+// The best reply of side on board with its parse array and survey: the first
+// highest score wins; a mating reply ends the search unrecorded. replyMove is
+// written only when a reply beats the start value -50.
 ReplyOutcome BestReply(const TrialContext& ctx, Board& board, const ParseArray& parse,
-                       MoveRecord& replyMove, int side, CheckTable& checkState);
+                       const BoardSurvey& survey, MoveRecord& replyMove, int side,
+                       CheckTable& checkState);
 
 struct ProbeOutcome {
   bool rejected = false;  // the opponent can answer with checkmate

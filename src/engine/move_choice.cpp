@@ -18,10 +18,11 @@ constexpr int kTieDrawThreshold = 500;  // a tie replaces the choice below this
 class ComputerScorer : public CandidateVisitor {
  public:
   ComputerScorer(const TrialContext& ctx, RandomSource& random, Board& board,
-                 const ParseArray& parse, CheckTable& checkState, MoveRecord& computerMove,
+                 const ParseArray& parse, const ScoreTargets& targets, CheckTable& checkState, MoveRecord& computerMove,
                  MoveRecord& hintMove, int side, int queenSideOK, int kingSideOK,
                  bool searchReplies, ChoiceObserver* observer)
-      : ctx_(ctx), random_(random), board_(board), parse_(parse), checkState_(checkState),
+      : ctx_(ctx), random_(random), board_(board), parse_(parse),
+        targets_(targets), checkState_(checkState),
         computerMove_(computerMove), hintMove_(hintMove), side_(side),
         queenSideOK_(queenSideOK), kingSideOK_(kingSideOK),
         searchReplies_(searchReplies), observer_(observer) {}
@@ -34,7 +35,7 @@ class ComputerScorer : public CandidateVisitor {
       replyScore = probe.replyScore;
     }
 
-    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
+    ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
               runningScore_);
     runningScore_ -= FloorDiv(replyScore, 2);
 
@@ -55,6 +56,7 @@ class ComputerScorer : public CandidateVisitor {
   RandomSource& random_;
   Board& board_;
   const ParseArray& parse_;
+  ScoreTargets targets_;  // the board is as on entry whenever a move is scored
   CheckTable& checkState_;
   MoveRecord& computerMove_;
   MoveRecord& hintMove_;
@@ -92,10 +94,12 @@ void ChooseComputerMove(RandomSource& random, Board& board, const ParseArray& pa
   filter.kingsToo = true;
   filter.lastPawnRow = 7;
 
-  ComputerScorer scorer(ctx, random, board, parse, checkState, computerMove, hintMove, side,
-                        queenSideOK, kingSideOK, moveNumber <= hintLimit, observer);
-  const ScanOutcome scan = ScanCandidates(ctx, board, parse, side, queenSideOK, kingSideOK,
-                                          checkState, filter, scorer);
+  const BoardSurvey survey = SurveyBoard(board);
+  ComputerScorer scorer(ctx, random, board, parse, ScoreTargetsOf(survey, side), checkState,
+                        computerMove, hintMove, side, queenSideOK, kingSideOK,
+                        moveNumber <= hintLimit, observer);
+  const ScanOutcome scan = ScanCandidates(ctx, board, parse, survey, side, queenSideOK,
+                                          kingSideOK, checkState, filter, scorer);
   if (scan.mated) {
     // The first mating move is played at once; hintMove keeps what it holds.
     computerMove = scan.mateMove;

@@ -1,7 +1,6 @@
 #include "engine/move_scorer.h"
 
 #include "engine/rounding.h"
-#include "rules/attacks.h"
 
 namespace bdvx {
 
@@ -20,10 +19,9 @@ constexpr int kNoQueenDistance = 6;
 
 // The distance term that replaces the row advance for rooks, bishops and
 // knights when the enemy king is on the board.
-int DistanceTerm(const Board& board, int kind, int side, int toRow,
-                 int toCol, int kingRow, int kingCol, int rowAdvance) {
-  const int dr = Abs(toRow - kingRow);
-  const int dc = Abs(toCol - kingCol);
+int DistanceTerm(const ScoreTargets& targets, int kind, int toRow, int toCol, int rowAdvance) {
+  const int dr = Abs(toRow - targets.kingRow);
+  const int dc = Abs(toCol - targets.kingCol);
   switch (kind) {
     case kRook:
       return 8 - dc - dr;
@@ -31,13 +29,9 @@ int DistanceTerm(const Board& board, int kind, int side, int toRow,
       return 5 - Abs(dc - dr);
     case kKnight: {
       const int d1 = Max(dr, dc);
-      int queen = -kQueen * side;
-      int queenRow = 0;
-      int queenCol = 0;
-      FindPiece(board, queen, queenRow, queenCol);
-      const int d2 = queen == kNoPiece
-                         ? kNoQueenDistance
-                         : Max(Abs(toRow - queenRow), Abs(toCol - queenCol));
+      const int d2 = targets.queenRow == 0 ? kNoQueenDistance
+                                           : Max(Abs(toRow - targets.queenRow),
+                                                 Abs(toCol - targets.queenCol));
       return 4 * (6 - d1) + 4 * (6 - d2);
     }
     default:
@@ -68,7 +62,7 @@ int ForkBonus(const Board& board, int piece, int toRow, int toCol) {
   return bonus;
 }
 
-void ScoreMove(const Board& board, const ParseArray& parse,
+void ScoreMove(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
                const ScoredMove& move, int& score) {
   const int side = move.side;
   assert(side == kWhite || side == kBlack);
@@ -81,14 +75,7 @@ void ScoreMove(const Board& board, const ParseArray& parse,
   int advance = (move.fromRow - move.toRow) * side;
 
   // Closeness to the enemy king (and, for a knight, to the enemy queen).
-  int king = -kKing * side;
-  int kingRow = 0;
-  int kingCol = 0;
-  FindPiece(board, king, kingRow, kingCol);
-  if (king != kNoPiece) {
-    advance = DistanceTerm(board, kind, side, move.toRow, move.toCol, kingRow,
-                           kingCol, advance);
-  }
+  if (targets.kingRow != 0) advance = DistanceTerm(targets, kind, move.toRow, move.toCol, advance);
 
   // Pawns: the advance plus a central-file term, more for the centre pawns.
   if (kind == kPawn) {

@@ -20,10 +20,21 @@ struct ScoredMove {
   int ruleResult = 0;    // 1 ordinary, 2 promotion, 4 castling
 };
 
+// What the distance terms measure against: the first enemy king and the
+// first enemy queen in row-major order (row 0: not on the board). A scan
+// finds them once for all its moves, which are scored on the same board.
+struct ScoreTargets {
+  int kingRow = 0;
+  int kingCol = 0;
+  int queenRow = 0;
+  int queenCol = 0;
+};
+
 // Scores the move on the board before it is made, with that board's parse
-// array. Writes score only when the mover controls the destination; otherwise
-// score keeps the caller's value. Reads the board only.
-void ScoreMove(const Board& board, const ParseArray& parse,
+// array and the targets of move.side on it. Writes score only when the mover
+// controls the destination; otherwise score keeps the caller's value. Reads
+// the board only.
+void ScoreMove(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
                const ScoredMove& move, int& score);
 
 // The knight's fork term: 3 for every enemy piece the knight on (toRow, toCol)

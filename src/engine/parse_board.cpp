@@ -13,12 +13,6 @@ constexpr int kRayColStep[9] = {0, -1, -1, 0, 1, 1, 1, 0, -1};
 
 constexpr bool EvenRay(int ray) { return ray % 2 == 0; }
 
-// Does a ray of this ray number count for a slider of magnitude kind?
-constexpr bool RayCounts(int kind, int ray) {
-  return kind == kQueen || (kind == kBishop && EvenRay(ray)) ||
-         (kind == kRook && !EvenRay(ray));
-}
-
 // Does the occupant of a square let the ray of a walking slider through?
 // Queens always do, so does a piece of the walker's own kind, and for a
 // walking queen a bishop on a diagonal or a rook on a line.
@@ -50,6 +44,15 @@ void AddKnight(ParseArray& parse, int side, int row, int col) {
     if (col - d >= 1) parse(x, col - d) += side;
     if (col + d <= 8) parse(x, col + d) += side;
   }
+}
+
+// The pin test for a pawn, whose pin counts only along its row or column:
+// a pawn off its king's row and column is not asked about.
+LineTest PawnPin(const Board& board, const KingSquares& kings, int piece, int row, int col) {
+  const int kingRow = piece > 0 ? kings.whiteRow : kings.blackRow;
+  const int kingCol = piece > 0 ? kings.whiteCol : kings.blackCol;
+  if (row != kingRow && col != kingCol) return LineTest{};
+  return TestPin(board, kings, piece, row, col);
 }
 
 // The pawn's two diagonal squares ahead; a pawn pinned along its row or
@@ -87,10 +90,13 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
                  (kind == kBishop && pinner == kRook))) {
     return;  // pinned across its own lines: it cannot move at all
   }
+  // A queen walks every ray, a rook the odd ones, a bishop the even ones; a
+  // pinned piece only the two along its pin line.
   const int pinRay = pinned ? PinRay(line, row, col) : 0;
-  for (int ray = 1; ray <= 8; ++ray) {
+  const int firstRay = kind == kBishop ? 2 : 1;
+  const int rayStep = kind == kQueen ? 1 : 2;
+  for (int ray = firstRay; ray <= 8; ray += rayStep) {
     if (pinned && ray != pinRay && ray != pinRay + 4) continue;
-    if (!RayCounts(kind, ray)) continue;
     int r = row;
     int c = col;
     for (int step = 1; step <= 7; ++step) {
@@ -107,6 +113,10 @@ void AddSlider(const Board& board, ParseArray& parse, int side, int kind, int ro
 }  // namespace
 
 ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
+  return BuildParseBoard(board, FindKingSquares(board), parse);
+}
+
+ParseReport BuildParseBoard(const Board& board, const KingSquares& kings, ParseArray& parse) {
   ParseReport report;
   parse.fill(0);
   for (int row = 1; row <= 8; ++row) {
@@ -115,22 +125,24 @@ ParseReport BuildParseBoard(const Board& board, ParseArray& parse) {
       const int kind = Magnitude(piece);
       if (kind == 0 || kind > kKing) continue;
       const int side = piece > 0 ? kWhite : kBlack;
-      const LineTest line = TestLineThroughSquare(board, piece, row, col);
       switch (kind) {
-        case kKing:
+        case kKing:  // pins are not looked at
           (side > 0 ? report.kings.white : report.kings.black) = true;
           AddKing(parse, side, row, col);
           break;
         case kKnight:
-          if (line.score < kLineShields) AddKnight(parse, side, row, col);
+          if (TestPin(board, kings, piece, row, col).score < kLineShields) {
+            AddKnight(parse, side, row, col);
+          }
           break;
         case kBishop:
         case kRook:
         case kQueen:
-          AddSlider(board, parse, side, kind, row, col, line);
+          AddSlider(board, parse, side, kind, row, col,
+                    TestPin(board, kings, piece, row, col));
           break;
         case kPawn:
-          AddPawn(parse, side, row, col, line);
+          AddPawn(parse, side, row, col, PawnPin(board, kings, piece, row, col));
           break;
         default:  // 2, 6, 7, 8 name no piece
           report.invalidPiece = piece;

@@ -17,5 +17,7 @@ struct ParseReport {
 
 // Overwrites all 64 cells. A code of magnitude 2, 6, 7 or 8 adds nothing.
 ParseReport BuildParseBoard(const Board& board, ParseArray& parse);
+// The same with the board's kings found beforehand (FindKingSquares).
+ParseReport BuildParseBoard(const Board& board, const KingSquares& kings, ParseArray& parse);
 
 }  // namespace bdvx

@@ -274,4 +274,9 @@ int TestPathClearAttack(const Board& board, int piece, int fromRow, int fromCol,
   return PathClear(board, piece, fromRow, fromCol, toRow, toCol, ruleResult, kAttackMode).clear;
 }
 
+int TestPathClearMoveOnly(const Board& board, int piece, int fromRow, int fromCol, int toRow,
+                          int toCol, int ruleResult) {
+  return PathClear(board, piece, fromRow, fromCol, toRow, toCol, ruleResult, kMoveMode).clear;
+}
+
 }  // namespace bdvx

@@ -51,5 +51,9 @@ int TestPathClear(Board& board, int piece, int fromRow, int fromCol, int toRow,
 // The same question for callers that only test (attack mode never moves a rook).
 int TestPathClearAttack(const Board& board, int piece, int fromRow, int fromCol,
                         int toRow, int toCol, int ruleResult);
+// The move-mode answer over a board it never changes: the rook jump of a
+// castling try with a result other than 4 is left out.
+int TestPathClearMoveOnly(const Board& board, int piece, int fromRow, int fromCol,
+                          int toRow, int toCol, int ruleResult);
 
 }  // namespace bdvx

@@ -70,12 +70,13 @@ class ScoreKeeper : public ChoiceObserver {
 // the player mate, the first highest is the move it would have liked best.
 class BestCandidate : public CandidateVisitor {
  public:
-  BestCandidate(const Board& board, const ParseArray& parse, int side, int queenSideOK,
-                int kingSideOK)
-      : board_(board), parse_(parse), side_(side), queenSideOK_(queenSideOK),
-        kingSideOK_(kingSideOK) {}
+  BestCandidate(const Board& board, const ParseArray& parse, const ScoreTargets& targets,
+                int side, int queenSideOK, int kingSideOK)
+      : board_(board), parse_(parse), targets_(targets), side_(side),
+        queenSideOK_(queenSideOK), kingSideOK_(kingSideOK) {}
   void visit(const Candidate& c) override {
-    ScoreMove(board_, parse_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_), running_);
+    ScoreMove(board_, parse_, targets_, ScoredMoveOf(c, side_, queenSideOK_, kingSideOK_),
+              running_);
     if (!found || running_ > best) {
       found = true;
       best = running_;
@@ -89,6 +90,7 @@ class BestCandidate : public CandidateVisitor {
  private:
   const Board& board_;
   const ParseArray& parse_;
+  ScoreTargets targets_;
   int side_;
   int queenSideOK_;
   int kingSideOK_;
@@ -106,8 +108,10 @@ Choice BestScoredMove(GameState& g, int side, int queenSideOK, int kingSideOK,
   const PawnAttackFilter filter{g.CheckState(kDirectCheckRow, kCheckPiece) == 0 &&
                                     g.CheckState(kDiscoveredCheckRow, kCheckPiece) == 0,
                                 true, 7};
-  BestCandidate best(g.GameBoard, g.ParseBoard, side, queenSideOK, kingSideOK);
-  ScanCandidates(TrialContext{g.PawnJump}, g.GameBoard, g.ParseBoard, side, queenSideOK,
+  const BoardSurvey survey = SurveyBoard(g.GameBoard);
+  const ScoreTargets targets = ScoreTargetsOf(survey, side);
+  BestCandidate best(g.GameBoard, g.ParseBoard, targets, side, queenSideOK, kingSideOK);
+  ScanCandidates(TrialContext{g.PawnJump}, g.GameBoard, g.ParseBoard, survey, side, queenSideOK,
                  kingSideOK, g.CheckState, filter, best);
   if (best.found) {
     choice.move = best.move;
@@ -126,7 +130,7 @@ Choice BestScoredMove(GameState& g, int side, int queenSideOK, int kingSideOK,
       scored.ruleResult = kRuleCastle;
     }
     int score = kUnscored;
-    ScoreMove(g.GameBoard, g.ParseBoard, scored, score);
+    ScoreMove(g.GameBoard, g.ParseBoard, targets, scored, score);
     if (score > choice.score) {
       choice.score = score;
       choice.move = mv;

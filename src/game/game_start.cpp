@@ -71,10 +71,6 @@ void PlaceStart(GameState& g, const Position& position) {
   SetTurn(g, position.sideToMove, g.ComputerSide, position.fullmoveNumber);
 }
 
-std::string SquareName(int row, int col) {
-  return {static_cast<char>('a' + col - 1), static_cast<char>('0' + RankOfRow(row))};
-}
-
 // Plays the SAN moves from the position on a game of its own, each as a
 // legal move of the side to move; they are kept in moves. What stops the
 // replay, or "": a move that is no SAN, not legal, ambiguous, or one that

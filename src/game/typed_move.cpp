@@ -23,10 +23,6 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-std::string SquareName(int row, int col) {
-  return {static_cast<char>('a' + col - 1), static_cast<char>('0' + RankOfRow(row))};
-}
-
 // "WN 87 66": the piece text, then the two squares as row and column digits.
 std::string MoveText(PieceCode piece, int fromRow, int fromCol, int toRow, int toCol) {
   std::string text;

@@ -9,8 +9,7 @@ namespace bdvx {
 namespace {
 
 char FileLetter(int col) { return static_cast<char>('a' + col - 1); }
-char RankDigit(int row) { return static_cast<char>('0' + 9 - row); }
-std::string SquareName(int row, int col) { return {FileLetter(col), RankDigit(row)}; }
+char RankDigit(int row) { return static_cast<char>('0' + RankOfRow(row)); }
 
 // The piece letters of SAN; a pawn has none.
 std::string PieceLetter(PieceCode piece) {
@@ -67,6 +66,16 @@ std::string Disambiguation(const Board& board, const MoveRecord& move) {
 }
 
 }  // namespace
+
+std::string SquareName(int row, int col) { return {FileLetter(col), RankDigit(row)}; }
+
+std::string CoordinateMoveText(const MoveRecord& move, PieceCode promotedTo) {
+  std::string text = SquareName(move.fromRow, move.fromCol) + SquareName(move.toRow, move.toCol);
+  if (promotedTo != kEmpty) {
+    text += static_cast<char>(PieceLetter(promotedTo)[0] - 'A' + 'a');
+  }
+  return text;
+}
 
 std::string SanOfMove(const Board& board, const MoveRecord& move, int ruleResult,
                       PieceCode promotedTo) {

@@ -42,6 +42,13 @@ struct SanText {
 // are upper case, files lower case. false when the text is not of that form.
 bool ReadSan(std::string_view text, SanText& san);
 
+// The name of a square as chess notation writes it: "e4".
+std::string SquareName(int row, int col);
+
+// A move by its squares, as coordinate notation writes it: "e2e4", and for a
+// promotion the new piece's letter, "e7e8q".
+std::string CoordinateMoveText(const MoveRecord& move, PieceCode promotedTo);
+
 // A move by its squares: "e2e4", "e2-e4", "e7e8q" (promotion in either
 // case). false when the text is not of that form.
 struct CoordinateText {

@@ -8,20 +8,15 @@
 #include "core/game_state.h"
 #include "modes.h"
 #include "rules/legal_moves.h"
+#include "rules/san.h"
 
 namespace bdvx::analyze {
 namespace {
 
-std::string SquareName(int square) {
-  return {static_cast<char>('a' + ColOfSquare(square) - 1),
-          static_cast<char>('0' + 9 - RowOfSquare(square))};
-}
-
 std::string MoveName(const FastMove& move) {
-  static constexpr const char* kLetters = "   nbr   q";  // by the piece's magnitude
-  std::string name = SquareName(move.from) + SquareName(move.to);
-  if (move.promotion != 0) name += kLetters[move.promotion];
-  return name;
+  const MoveRecord squares{0, RowOfSquare(move.from), ColOfSquare(move.from), RowOfSquare(move.to),
+                           ColOfSquare(move.to)};
+  return CoordinateMoveText(squares, move.promotion);
 }
 
 }  // namespace

@@ -172,16 +172,11 @@ bool Play(Standing& s, const CoordinateText& text) {
   return true;
 }
 
-char FileLetter(int col) { return static_cast<char>('a' + col - 1); }
-char RankDigit(int row) { return static_cast<char>('0' + RankOfRow(row)); }
-
 }  // namespace
 
 std::string CoordinateOf(const MoveRecord& m) {
-  std::string text{FileLetter(m.fromCol), RankDigit(m.fromRow), FileLetter(m.toCol),
-                   RankDigit(m.toRow)};
-  if (Magnitude(m.piece) == kPawn && (m.toRow == 1 || m.toRow == 8)) text += 'q';
-  return text;
+  const bool promotes = Magnitude(m.piece) == kPawn && (m.toRow == 1 || m.toRow == 8);
+  return CoordinateMoveText(m, promotes ? kQueen : kEmpty);
 }
 
 Choice ChooseFor(const Standing& position, int level, RandomSource& random) {

@@ -32,17 +32,6 @@ GameState TrialGame(const GameState& g, int side) {
   return t;
 }
 
-// The move as the player's entry: its piece, the piece's text and the
-// typed squares.
-void EnterMove(GameState& g, const MoveRecord& move) {
-  g.MovePiece = move.piece;
-  PieceTextOfCode(g.MovePiece, g.Code2);
-  g.TypedFromRow = move.fromRow;
-  g.TypedFromCol = move.fromCol;
-  g.TypedToRow = move.toRow;
-  g.TypedToCol = move.toCol;
-}
-
 // Whether the move validation accepts the move, judged on probe, a copy of
 // start that is used again: a refusal changes only CapturedPiece and
 // CaptureFlag, which are put back; an acceptance gets a fresh copy. Most
@@ -109,6 +98,15 @@ int CheckScoreOf(const GameState& g, int side, const LegalMove& legal, const Fas
 }
 
 }  // namespace
+
+void EnterMove(GameState& g, const MoveRecord& move) {
+  g.MovePiece = move.piece;
+  PieceTextOfCode(g.MovePiece, g.Code2);
+  g.TypedFromRow = move.fromRow;
+  g.TypedFromCol = move.fromCol;
+  g.TypedToRow = move.toRow;
+  g.TypedToCol = move.toCol;
+}
 
 RulesBoard RulesBoardOf(const GameState& g, int side) {
   const CastlingRights rights{g.BlackQueenSideOK, g.WhiteQueenSideOK, g.BlackKingSideOK,

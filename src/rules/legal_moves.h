@@ -51,6 +51,10 @@ class SilentReporter : public MoveReporter {
   bool asked_ = false;
 };
 
+// The move as the player's entry, ready for MoveValidation: its piece, the
+// piece's text and the typed squares.
+void EnterMove(GameState& g, const MoveRecord& move);
+
 // The legal moves of side in the game g, side to move, by from-square in
 // row-major order, then by destination in row-major order, a promotion once
 // for each piece (queen, rook, bishop, knight). The castling rights, the

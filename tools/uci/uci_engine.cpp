@@ -157,12 +157,7 @@ bool Play(Standing& s, const CoordinateText& text) {
   g.PgnMoves.clear();
   g.MsgRow = 1;
   g.HintMove = MoveRecord{};
-  g.MovePiece = piece;
-  PieceTextOfCode(g.MovePiece, g.Code2);
-  g.TypedFromRow = text.fromRow;
-  g.TypedFromCol = text.fromCol;
-  g.TypedToRow = text.toRow;
-  g.TypedToCol = text.toCol;
+  EnterMove(g, {piece, text.fromRow, text.fromCol, text.toRow, text.toCol});
   SilentReporter reporter(text.promotion != 0 ? text.promotion : kQueen);
   if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
   if (ExecuteMove(g, reporter).next == Step::PlayerPrompt) return false;

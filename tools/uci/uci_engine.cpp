@@ -4,7 +4,6 @@
 #include <cctype>
 #include <sstream>
 
-#include "core/piece_text.h"
 #include "engine/analyzer.h"
 #include "engine/move_choice.h"
 #include "engine/move_scorer.h"

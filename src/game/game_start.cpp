@@ -109,11 +109,16 @@ std::string ReplayProblem(const Position& position, const std::vector<std::strin
   return "";
 }
 
-// A FEN read and judged: false with problem when it is malformed or names a
-// position no game can reach.
+// A FEN read and judged: false with problem when it is malformed, names a
+// position no game can reach, or one whose game is already over by mate.
 bool ReadPosition(std::string_view fen, Position& position, std::string& problem) {
   if (!ParseFen(fen, position, problem)) return false;
   problem = PositionProblem(position);
+  Board board = position.board;
+  if (problem.empty() && TestCheckmate(board, position.sideToMove, position.pawnJump)) {
+    problem = std::string(position.sideToMove > 0 ? "White" : "Black") +
+              " is checkmated: the game is over";
+  }
   return problem.empty();
 }
 

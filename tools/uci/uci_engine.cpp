@@ -160,6 +160,8 @@ bool Play(Standing& s, const CoordinateText& text) {
   SilentReporter reporter(text.promotion != 0 ? text.promotion : kQueen);
   if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
   if (ExecuteMove(g, reporter).next == Step::PlayerPrompt) return false;
+  // A promotion letter names a move only when the move promotes.
+  if (text.promotion != 0 && !reporter.asked()) return false;
   if (side == kBlack) trial.fullmoveNumber += 1;
   trial.sideToMove = -side;
   s = std::move(trial);

@@ -25,13 +25,6 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
-bool IsCommandCode(const std::string& code2) {
-  for (const Command& command : kCommands) {
-    if (code2 == command.code) return true;
-  }
-  return false;
-}
-
 CommandOutcome InterpretCommand(GameState& g, Console& con) {
   CommandOutcome outcome;
   // Every code is tested, even after a match; no entry matches two of them.

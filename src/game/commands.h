@@ -20,7 +20,4 @@ struct CommandOutcome {
 // a command; CREATE may leave a piece code in it.
 CommandOutcome InterpretCommand(GameState& g, Console& con);
 
-// Whether the two letters (upper case) are the code of a command.
-bool IsCommandCode(const std::string& code2);
-
 }  // namespace bdvx

@@ -6,8 +6,8 @@
 
 #include "core/piece_text.h"
 #include "core/position.h"
-#include "game/commands.h"
 #include "game/entry.h"
+#include "rules/check.h"
 #include "rules/legal_moves.h"
 #include "rules/san.h"
 
@@ -72,6 +72,27 @@ std::string Candidates(const Board& board, int side, const SanText& san,
   return list;
 }
 
+// Whether a piece the text names could go to its square but for leaving its
+// own king attacked: the reason the move matches none of the legal moves.
+bool OnlyKingSafetyForbids(const GameState& g, int side, const SanText& san) {
+  for (int row = 1; row <= 8; ++row) {
+    for (int col = 1; col <= 8; ++col) {
+      const PieceCode piece = g.GameBoard(row, col);
+      if (piece != side * san.kind || (san.fromCol != 0 && san.fromCol != col) ||
+          (san.fromRow != 0 && san.fromRow != row)) {
+        continue;
+      }
+      const MoveRecord move{piece, row, col, san.toRow, san.toCol};
+      if (!ValidationAccepts(g, side, move)) continue;
+      Board after = g.GameBoard;
+      after(san.toRow, san.toCol) = piece;
+      after(row, col) = kEmpty;
+      if (KingInCheck(after, side)) return true;
+    }
+  }
+  return false;
+}
+
 // A SAN move resolved against the player's own legal moves: exactly one must
 // match it.
 TypedMove ResolveSan(const GameState& g, std::string_view line, const SanText& san) {
@@ -88,6 +109,8 @@ TypedMove ResolveSan(const GameState& g, std::string_view line, const SanText& s
     typed.refusal = "  " + shown + " is ambiguous: " + Candidates(g.GameBoard, side, san, legal);
   } else if (san.castleCol != 0) {
     typed.refusal = "  " + shown + ": you cannot castle that way now";
+  } else if (OnlyKingSafetyForbids(g, side, san)) {
+    typed.refusal = "  " + shown + ": your king would be in check";
   } else {
     typed.refusal = "  " + shown + ": no " + PieceWord(san.kind) + " of yours can go there";
   }
@@ -128,10 +151,11 @@ TypedMove ReadTypedMove(const GameState& g, std::string_view line) {
   if (ReadCoordinateMove(line, move)) return ResolveCoordinates(g, line, move);
 
   // Command words hold no digit: a line with one and no blank was meant as a
-  // move ("Re9", "exd0"), so a mistyped move never resigns or ends the game.
+  // move ("Re9", "exd0"), so a mistyped move never resigns or ends the game,
+  // and is answered as a move.
   const bool moveLike = line.find(' ') == std::string_view::npos &&
                         line.find_first_of("0123456789") != std::string_view::npos;
-  if (moveLike && IsCommandCode(Upper(line.substr(0, 2)))) {
+  if (moveLike) {
     typed.refusal = "  " + std::string(line.substr(0, kShownText)) +
                     " is not a move: type e4, Nf3, O-O, e2e4 or P 75 55";
   }

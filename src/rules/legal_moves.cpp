@@ -108,6 +108,12 @@ void EnterMove(GameState& g, const MoveRecord& move) {
   g.TypedToCol = move.toCol;
 }
 
+bool ValidationAccepts(const GameState& g, int side, const MoveRecord& move) {
+  const GameState start = TrialGame(g, side);
+  GameState probe = start;
+  return Validates(probe, start, move);
+}
+
 RulesBoard RulesBoardOf(const GameState& g, int side) {
   const CastlingRights rights{g.BlackQueenSideOK, g.WhiteQueenSideOK, g.BlackKingSideOK,
                               g.WhiteKingSideOK};

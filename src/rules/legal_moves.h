@@ -55,6 +55,11 @@ class SilentReporter : public MoveReporter {
 // piece's text and the typed squares.
 void EnterMove(GameState& g, const MoveRecord& move);
 
+// Whether the player's move validation accepts the move of side (its piece's
+// own rule, its path, the castling permission), before the move execution
+// judges what the move leaves behind.
+bool ValidationAccepts(const GameState& g, int side, const MoveRecord& move);
+
 // The legal moves of side in the game g, side to move, by from-square in
 // row-major order, then by destination in row-major order, a promotion once
 // for each piece (queen, rook, bishop, knight). The castling rights, the

@@ -120,4 +120,10 @@ constexpr int kCheckFromCol = 3;
 constexpr int kCheckKingRow = 4;
 constexpr int kCheckKingCol = 5;
 
+// Whether a check stands against the side to move.
+inline bool CheckStands(const CheckTable& checkState) {
+  return checkState(kDirectCheckRow, kCheckPiece) != 0 ||
+         checkState(kDiscoveredCheckRow, kCheckPiece) != 0;
+}
+
 }  // namespace bdvx

@@ -2,6 +2,8 @@
 
 namespace bdvx {
 
+int HintLimitOfLevel(int level) { return level > 8 ? 9999 : 4 * level + 2; }
+
 void InitProgramTables(GameState& g) {
   const char* names[] = {"QR", "QN", "QB", " Q", " K", "KB", "KN", "KR"};
   for (int c = 1; c <= 8; ++c) g.FileName[c] = names[c - 1];

@@ -109,6 +109,10 @@ struct GameState {
   List<std::string, 8> FileName{};
 };
 
+// The hint limit of a level: for how many of its moves the computer looks at
+// the player's best reply (the whole game at level 9).
+int HintLimitOfLevel(int level);
+
 // Fills the fixed tables once at program start: FileName, InitialBoard, Voice.
 void InitProgramTables(GameState& g);
 

@@ -44,6 +44,13 @@ struct PawnAttackFilter {
   int lastPawnRow = 8;      // enemy pawn rows looked at: 1..lastPawnRow
 };
 
+// The computer's own filter: while a check is in force its pieces may go
+// where a player's pawn attacks; otherwise every piece but pawns, kings
+// included, avoids it.
+inline PawnAttackFilter ComputerPawnFilter(const CheckTable& checkState) {
+  return {!CheckStands(checkState), true, 7};
+}
+
 // A candidate that survived every test of the scan, ready to be scored.
 struct Candidate {
   MoveRecord move;

@@ -86,13 +86,7 @@ void ChooseComputerMove(RandomSource& random, Board& board, const ParseArray& pa
   hintMove = MoveRecord{};
   const TrialContext ctx{pawnJump};
 
-  // While a check is in force the computer's pieces may go where a player's
-  // pawn attacks; otherwise every piece but pawns, kings included, avoids it.
-  PawnAttackFilter filter;
-  filter.active = checkState(kDirectCheckRow, kCheckPiece) == 0 &&
-                  checkState(kDiscoveredCheckRow, kCheckPiece) == 0;
-  filter.kingsToo = true;
-  filter.lastPawnRow = 7;
+  const PawnAttackFilter filter = ComputerPawnFilter(checkState);
 
   const BoardSurvey survey = SurveyBoard(board);
   ComputerScorer scorer(ctx, random, board, parse, ScoreTargetsOf(survey, side), checkState,

@@ -35,6 +35,10 @@ std::string ReadKeyLine(Console& con);
 // text runs to the closing quote; otherwise up to the first comma.
 std::string TextField(std::string_view line);
 
+// The text with its letters in upper case, as the game reads commands and
+// piece texts.
+std::string UpperCased(std::string_view text);
+
 // A line typed at the move prompt, read as one of the forms of a move:
 // standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q"), coordinates
 // ("e2e4", "e2-e4", "e7e8q") or the game's own text ("WP 75 55", "P 75 55").

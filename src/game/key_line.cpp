@@ -17,13 +17,18 @@ std::string TextField(std::string_view line) {
   return std::string(line.substr(0, line.find(',')));
 }
 
+std::string UpperCased(std::string_view text) {
+  std::string upper(text);
+  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return upper;
+}
+
 std::string ReadKeyLine(Console& con) {
   std::string text;
   do {
     text = TextField(con.inputLine());
   } while (text.size() > kMaxKeyLine);
-  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return text;
+  return UpperCased(text);
 }
 
 }  // namespace bdvx

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cctype>
 #include <string_view>
 
 #include "core/piece_text.h"
@@ -127,9 +126,11 @@ std::string_view Trimmed(std::string_view line) {
 // apart: a move in any typed form or the first letters of a command. The
 // picks take their answers in either case.
 std::string TypedEntry(EntryMode mode, std::string_view line) {
-  std::string text(Trimmed(line));
-  if (mode == EntryMode::Move) return text.empty() ? kNoEntry : text;
-  for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  if (mode == EntryMode::Move) {
+    const std::string_view text = Trimmed(line);
+    return text.empty() ? kNoEntry : std::string(text);
+  }
+  const std::string text = UpperCased(Trimmed(line));
   switch (mode) {
     case EntryMode::Move:
       break;

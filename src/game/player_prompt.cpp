@@ -75,8 +75,7 @@ Step InterpretEntry(GameState& g, Console& con) {
     g.TypedToCol = DigitValue(line[7]);
   }
 
-  g.Code2 = line.substr(0, 2);
-  for (char& ch : g.Code2) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  g.Code2 = UpperCased(line.substr(0, 2));
 
   clearRest();
 

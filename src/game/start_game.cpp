@@ -88,7 +88,7 @@ Step StartNewGame(GameState& g, Console& con, const GameStart* start) {
 
   const std::string colourChoice = PickColour(g, con);
   g.Level = PickLevel(g, con);
-  g.HintLimit = g.Level > 8 ? 9999 : 4 * g.Level + 2;
+  g.HintLimit = HintLimitOfLevel(g.Level);
   g.StartTime = con.timer();
 
   g.MovePiece = -1;

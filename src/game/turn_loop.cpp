@@ -11,6 +11,7 @@
 #include "game/board_report.h"
 #include "game/console_reporter.h"
 #include "game/game_end.h"
+#include "rules/castling_rights.h"
 #include "rules/legal_moves.h"
 #include "rules/move_messages.h"
 
@@ -56,18 +57,10 @@ Step ComputerTurn(GameState& g, Console& con) {
   ShowParseReport(con, BuildParseBoard(g.GameBoard, g.ParseBoard));
 
   // No castling for the computer while a check stands against it.
-  const bool white = g.ComputerSide == kWhite;
-  int queenSideOK = white ? g.WhiteQueenSideOK : g.BlackQueenSideOK;
-  int kingSideOK = white ? g.WhiteKingSideOK : g.BlackKingSideOK;
-  if (g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
-      g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0) {
-    queenSideOK = 0;
-    kingSideOK = 0;
-  }
-
+  const CastleFlags castle = ComputerCastleFlags(g, g.ComputerSide);
   ChooseComputerMove(con, g.GameBoard, g.ParseBoard, g.ComputerMove, g.HintMove,
-                     g.ComputerSide, queenSideOK, kingSideOK, g.CheckState, g.PawnJump,
-                     g.MoveNumber, g.HintLimit);
+                     g.ComputerSide, castle.queenSideOK, castle.kingSideOK, g.CheckState,
+                     g.PawnJump, g.MoveNumber, g.HintLimit);
   g.MoveNumber += 1;
 
   if (g.ComputerMove.piece == 0) {

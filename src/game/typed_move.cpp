@@ -17,12 +17,6 @@ namespace {
 // The longest text shown back in a refusal; a longer line is cut.
 constexpr std::size_t kShownText = 12;
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return upper;
-}
-
 // "WN 87 66": the piece text, then the two squares as row and column digits.
 std::string MoveText(PieceCode piece, int fromRow, int fromCol, int toRow, int toCol) {
   std::string text;
@@ -39,14 +33,6 @@ std::string PieceWord(PieceCode kind) {
   while (!word.empty() && word.back() == ' ') word.pop_back();
   for (char& ch : word) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return word;
-}
-
-// The text without its trailing check and comment marks, as refusals show it.
-std::string_view Bare(std::string_view text) {
-  while (!text.empty() && std::string_view("+#!?").find(text.back()) != std::string_view::npos) {
-    text.remove_suffix(1);
-  }
-  return text;
 }
 
 // The squares of the player's pieces the text could mean, by file and then
@@ -100,7 +86,7 @@ TypedMove ResolveSan(const GameState& g, std::string_view line, const SanText& s
   const int side = -g.ComputerSide;
   const LegalMoves legal = ListLegalMoves(g, side);
   const SanMatches matches = MatchSan(san, legal);
-  const std::string shown(Bare(line));
+  const std::string shown(WithoutMarks(line));  // as refusals show it
   if (matches.count == 1) {
     const MoveRecord& m = matches.moves[0].move;
     typed.moveText = MoveText(m.piece, m.fromRow, m.fromCol, m.toRow, m.toCol);
@@ -139,9 +125,9 @@ TypedMove ReadTypedMove(const GameState& g, std::string_view line) {
   TypedMove typed;
   // The side-less text with one blank, "P 75 55", is the player's piece.
   if (line.size() == 7 && line[1] == ' ' && line[4] == ' ') {
-    std::string piece = Upper(line.substr(0, 1)) + " ";
+    std::string piece = UpperCased(line.substr(0, 1)) + " ";
     if (PieceCodeFromText(piece, g.ComputerSide) != kNoPiece) {
-      typed.moveText = piece + Upper(line.substr(1));
+      typed.moveText = piece + UpperCased(line.substr(1));
       return typed;
     }
   }

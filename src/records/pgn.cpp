@@ -223,9 +223,7 @@ std::string PgnEntry(const GameState& g) {
   lines.push_back("");
   for (const std::string& line : WrapWords(MovetextWords(g, ending))) lines.push_back(line);
   lines.push_back("");
-  std::string entry;
-  for (const std::string& line : lines) entry += line + std::string(kLineEnd);
-  return entry;
+  return JoinLines(lines);
 }
 
 std::string WithPgnEntry(std::string_view dayFile, std::string_view entry) {

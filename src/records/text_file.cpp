@@ -29,7 +29,8 @@ bool WriteAll(int fd, std::string_view text, off_t& written) {
   return true;
 }
 
-// The lines, each followed by CR LF.
+}  // namespace
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) {
@@ -38,6 +39,8 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   }
   return text;
 }
+
+namespace {
 
 // The permissions a new file gets from the player's umask, as a plain
 // create would give it (a temporary file starts private).

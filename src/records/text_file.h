@@ -11,6 +11,9 @@ namespace bdvx {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// The lines, each followed by kLineEnd.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 // Flushes what was written to the open file fd to the disk: 0 when done,
 // as fsync answers. FlushFileToDisk is fsync itself.
 using FlushToDisk = int (*)(int fd);

@@ -4,13 +4,17 @@ namespace bdvx {
 
 int CastlePermission(const GameState& g, PieceCode king, int toCol) {
   assert(Magnitude(king) == kKing);
-  if (g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
-      g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0) {
-    return 0;
-  }
+  if (CheckStands(g.CheckState)) return 0;
   const bool queenSide = toCol <= 5;
   if (king < 0) return queenSide ? g.BlackQueenSideOK : g.BlackKingSideOK;
   return queenSide ? g.WhiteQueenSideOK : g.WhiteKingSideOK;
+}
+
+CastleFlags ComputerCastleFlags(const GameState& g, int side) {
+  if (CheckStands(g.CheckState)) return {};
+  const bool white = side == kWhite;
+  return {white ? g.WhiteQueenSideOK : g.BlackQueenSideOK,
+          white ? g.WhiteKingSideOK : g.BlackKingSideOK};
 }
 
 namespace {

@@ -18,6 +18,14 @@ struct CastlingRights {
 // up to 5, king side beyond); 0 while any check stands against the mover.
 int CastlePermission(const GameState& g, PieceCode king, int toCol);
 
+// The castle flags the computer's move choice takes for side: its two
+// rights, and none while a check stands against it.
+struct CastleFlags {
+  int queenSideOK = 0;
+  int kingSideOK = 0;
+};
+CastleFlags ComputerCastleFlags(const GameState& g, int side);
+
 // A king's move clears both rights of its side; a rook leaving its starting
 // corner, or a piece landing there (taking the rook that held the right),
 // clears that corner's right. Rights are never given back.

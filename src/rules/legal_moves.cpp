@@ -51,13 +51,10 @@ bool Validates(GameState& probe, const GameState& start, const MoveRecord& move)
 bool TryMove(const GameState& start, const MoveRecord& move, PieceCode promotion,
              LegalMove& legal, bool& promotes) {
   GameState g = start;
-  SilentReporter reporter(promotion);
-  EnterMove(g, move);
-  if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
-  const MoveOutcome outcome = ExecuteMove(g, reporter);
-  promotes = reporter.asked();
-  if (outcome.next == Step::PlayerPrompt) return false;
-  legal = {move, promotes ? promotion : 0, outcome.checkScore, outcome.kingCaptured};
+  const SilentPlay play = PlaySilently(g, move, promotion);
+  promotes = play.promoted;
+  if (!play.stands) return false;
+  legal = {move, promotes ? promotion : 0, play.outcome.checkScore, play.outcome.kingCaptured};
   return true;
 }
 
@@ -108,6 +105,17 @@ void EnterMove(GameState& g, const MoveRecord& move) {
   g.TypedToCol = move.toCol;
 }
 
+SilentPlay PlaySilently(GameState& g, const MoveRecord& move, PieceCode promotion) {
+  SilentPlay play;
+  SilentReporter reporter(promotion);
+  EnterMove(g, move);
+  if (MoveValidation(g, reporter) != Step::MoveExecution) return play;
+  play.outcome = ExecuteMove(g, reporter);
+  play.promoted = reporter.asked();
+  play.stands = play.outcome.next != Step::PlayerPrompt;
+  return play;
+}
+
 bool ValidationAccepts(const GameState& g, int side, const MoveRecord& move) {
   const GameState start = TrialGame(g, side);
   GameState probe = start;
@@ -117,9 +125,7 @@ bool ValidationAccepts(const GameState& g, int side, const MoveRecord& move) {
 RulesBoard RulesBoardOf(const GameState& g, int side) {
   const CastlingRights rights{g.BlackQueenSideOK, g.WhiteQueenSideOK, g.BlackKingSideOK,
                               g.WhiteKingSideOK};
-  const bool checkInForce = g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
-                            g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0;
-  return RulesBoard(g.GameBoard, side, rights, g.PawnJump, checkInForce);
+  return RulesBoard(g.GameBoard, side, rights, g.PawnJump, CheckStands(g.CheckState));
 }
 
 LegalMoves ListLegalMoves(const GameState& g, int side) {

@@ -10,6 +10,7 @@
 #include "core/game_state.h"
 #include "core/piece_text.h"
 #include "rules/move_generator.h"
+#include "rules/move_outcome.h"
 #include "rules/move_reporter.h"
 
 namespace bdvx {
@@ -54,6 +55,17 @@ class SilentReporter : public MoveReporter {
 // The move as the player's entry, ready for MoveValidation: its piece, the
 // piece's text and the typed squares.
 void EnterMove(GameState& g, const MoveRecord& move);
+
+// Plays move on g as the player's move, through MoveValidation and
+// ExecuteMove, saying nothing; a promotion question is answered with
+// promotion. stands is false when the game refuses or cancels the move, and
+// g is then to be thrown away; promoted says whether the question was asked.
+struct SilentPlay {
+  bool stands = false;
+  bool promoted = false;
+  MoveOutcome outcome;
+};
+SilentPlay PlaySilently(GameState& g, const MoveRecord& move, PieceCode promotion);
 
 // Whether the player's move validation accepts the move of side (its piece's
 // own rule, its path, the castling permission), before the move execution

@@ -102,15 +102,15 @@ std::string SanCheckMark(int checkScore) {
 }  // namespace bdvx
 
 namespace bdvx {
-namespace {
 
-// The text without its trailing check, mate and comment marks.
 std::string_view WithoutMarks(std::string_view text) {
   while (!text.empty() && std::string_view("+#!?").find(text.back()) != std::string_view::npos) {
     text.remove_suffix(1);
   }
   return text;
 }
+
+namespace {
 
 bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
 bool IsRank(char c) { return c >= '1' && c <= '8'; }

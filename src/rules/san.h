@@ -37,6 +37,10 @@ struct SanText {
   int castleCol = 0;         // castling: the king's destination column, 7 or 3
 };
 
+// The text without its trailing check, mate and comment marks ("+", "#",
+// "!", "?").
+std::string_view WithoutMarks(std::string_view text);
+
 // Reads "e4", "Nf3", "exd5", "Nbd2", "R1e2", "Qh4xe1", "e8=Q", "e8Q",
 // "O-O", "0-0-0"; trailing "+", "#", "!" and "?" are ignored. Piece letters
 // are upper case, files lower case. false when the text is not of that form.

@@ -9,6 +9,7 @@
 
 #include "core/board_text.h"
 #include "records/fen.h"
+#include "rules/castling_rights.h"
 #include "rules/position_setup.h"
 
 namespace bdvx::analyze {
@@ -163,10 +164,9 @@ bool ApplyFen(std::string_view text, Position& p, std::string& error) {
   p.pawnJump = fen.pawnJump;
   p.checkState = g->CheckState;
   p.moveNumber = g->MoveNumber;
-  const bool inCheck = p.checkState(kDirectCheckRow, kCheckPiece) != 0;
-  const bool white = p.side == kWhite;
-  p.castleQueen = inCheck ? 0 : (white ? p.whiteQueenSideOK : p.blackQueenSideOK);
-  p.castleKing = inCheck ? 0 : (white ? p.whiteKingSideOK : p.blackKingSideOK);
+  const CastleFlags castle = ComputerCastleFlags(*g, p.side);
+  p.castleQueen = castle.queenSideOK;
+  p.castleKing = castle.kingSideOK;
   return true;
 }
 

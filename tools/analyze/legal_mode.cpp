@@ -13,15 +13,12 @@
 namespace bdvx::analyze {
 namespace {
 
-// The game as it stands when the player of position.side is to move.
+// The position's rules memories on a game; the listings make the side to
+// move its player.
 GameState StartingState(const Position& position) {
   GameState g;
   InitProgramTables(g);
   g.GameBoard = position.board;
-  g.ComputerSide = -position.side;
-  g.PlayerLetter = std::string(1, position.side > 0 ? 'W' : 'B');
-  g.LastMoverSide = -position.side;
-  g.MovePiece = -position.side;
   g.BlackQueenSideOK = position.blackQueenSideOK;
   g.WhiteQueenSideOK = position.whiteQueenSideOK;
   g.BlackKingSideOK = position.blackKingSideOK;

@@ -24,9 +24,8 @@ std::string MoveName(const FastMove& move) {
 void RunPerft(const Position& position, std::ostream& out) {
   const CastlingRights rights{position.blackQueenSideOK, position.whiteQueenSideOK,
                               position.blackKingSideOK, position.whiteKingSideOK};
-  const bool checkInForce = position.checkState(kDirectCheckRow, kCheckPiece) != 0 ||
-                            position.checkState(kDiscoveredCheckRow, kCheckPiece) != 0;
-  RulesBoard board(position.board, position.side, rights, position.pawnJump, checkInForce);
+  RulesBoard board(position.board, position.side, rights, position.pawnJump,
+                   CheckStands(position.checkState));
   if (position.mode == "perft") {
     out << "perft " << position.depth << ' ' << Perft(board, position.depth) << '\n';
     return;

@@ -9,9 +9,8 @@
 #include "engine/move_scorer.h"
 #include "engine/parse_board.h"
 #include "records/fen.h"
+#include "rules/castling_rights.h"
 #include "rules/legal_moves.h"
-#include "rules/move_execution.h"
-#include "rules/move_outcome.h"
 #include "rules/piece_moves.h"
 #include "rules/position_setup.h"
 #include "rules/san.h"
@@ -26,11 +25,7 @@ namespace {
 
 constexpr std::string_view kStartFen =
     "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
-constexpr int kFullGameHintLimit = 9999;  // level 9: the reply search never stops
-constexpr int kUnscored = -999;           // a move the scorer leaves unscored
-
-// The level's hint limit, as the game sets it when a game starts.
-int HintLimitOf(int level) { return level > 8 ? kFullGameHintLimit : 4 * level + 2; }
+constexpr int kUnscored = -999;  // a move the scorer leaves unscored
 
 std::vector<std::string> Words(std::string_view line) {
   std::vector<std::string> words;
@@ -104,9 +99,7 @@ Choice BestScoredMove(GameState& g, int side, int queenSideOK, int kingSideOK,
                       const LegalMoves& legal) {
   Choice choice;
   choice.resigns = true;
-  const PawnAttackFilter filter{g.CheckState(kDirectCheckRow, kCheckPiece) == 0 &&
-                                    g.CheckState(kDiscoveredCheckRow, kCheckPiece) == 0,
-                                true, 7};
+  const PawnAttackFilter filter = ComputerPawnFilter(g.CheckState);
   const BoardSurvey survey = SurveyBoard(g.GameBoard);
   const ScoreTargets targets = ScoreTargetsOf(survey, side);
   BestCandidate best(g.GameBoard, g.ParseBoard, targets, side, queenSideOK, kingSideOK);
@@ -149,19 +142,16 @@ bool Play(Standing& s, const CoordinateText& text) {
   const int side = s.sideToMove;
   const PieceCode piece = g.GameBoard(text.fromRow, text.fromCol);
   if (side * piece <= 0) return false;
-  g.ComputerSide = -side;
-  g.PlayerLetter = side > 0 ? "W" : "B";
-  g.LastMoverSide = -side;
+  SetTurn(g, side, -side, trial.fullmoveNumber);
   g.HistoryCount = 0;
   g.PgnMoves.clear();
   g.MsgRow = 1;
   g.HintMove = MoveRecord{};
-  EnterMove(g, {piece, text.fromRow, text.fromCol, text.toRow, text.toCol});
-  SilentReporter reporter(text.promotion != 0 ? text.promotion : kQueen);
-  if (MoveValidation(g, reporter) != Step::MoveExecution) return false;
-  if (ExecuteMove(g, reporter).next == Step::PlayerPrompt) return false;
+  const SilentPlay play = PlaySilently(g, {piece, text.fromRow, text.fromCol, text.toRow,
+                                           text.toCol},
+                                       text.promotion != 0 ? text.promotion : kQueen);
   // A promotion letter names a move only when the move promotes.
-  if (text.promotion != 0 && !reporter.asked()) return false;
+  if (!play.stands || (text.promotion != 0 && !play.promoted)) return false;
   if (side == kBlack) trial.fullmoveNumber += 1;
   trial.sideToMove = -side;
   s = std::move(trial);
@@ -181,16 +171,12 @@ Choice ChooseFor(const Standing& position, int level, RandomSource& random) {
   const int side = s.sideToMove;
   SetTurn(g, side, side, s.fullmoveNumber);
   g.Level = level;
-  g.HintLimit = HintLimitOf(level);
+  g.HintLimit = HintLimitOfLevel(level);
   BuildParseBoard(g.GameBoard, g.ParseBoard);
   // No castling for the computer while a check stands against it.
-  int queenSideOK = side == kWhite ? g.WhiteQueenSideOK : g.BlackQueenSideOK;
-  int kingSideOK = side == kWhite ? g.WhiteKingSideOK : g.BlackKingSideOK;
-  if (g.CheckState(kDirectCheckRow, kCheckPiece) != 0 ||
-      g.CheckState(kDiscoveredCheckRow, kCheckPiece) != 0) {
-    queenSideOK = 0;
-    kingSideOK = 0;
-  }
+  const CastleFlags castle = ComputerCastleFlags(g, side);
+  const int queenSideOK = castle.queenSideOK;
+  const int kingSideOK = castle.kingSideOK;
 
   Choice choice;
   ScoreKeeper keeper;
